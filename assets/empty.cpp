@@ -1,0 +1,1 @@
+// Keeps the assets library buildable before any asset exists.
