@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 namespace platform {
 namespace {
 double twipsPer(double dotsPerInch)
@@ -21,6 +23,16 @@ double TwipsPerPixelY()
 {
     const QScreen* s = QGuiApplication::primaryScreen();
     return twipsPer(s ? s->logicalDotsPerInchY() : 96.0);
+}
+
+int pixelsFromTwips(double twips, double twipsPerPixel)
+{
+    const double exact = twips / twipsPerPixel;
+    const double below = std::floor(exact);
+    const double rest = exact - below;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(below, 2.0) != 0))
+        return static_cast<int>(below) + 1;
+    return static_cast<int>(below);
 }
 
 } // namespace platform

@@ -37,7 +37,8 @@ inline constexpr WPARAM SC_RESTORE = 0xF120;
 // The token standing for a procedure; the same procedure always gets the same token.
 LONG AddressOf(WNDPROC proc);
 
-// Style and procedure of a window; 0 for a window that is not (or no longer) attached.
+// Style and procedure of a window (also while it unloads and afterwards, as long as its widget
+// lives); 0 for a window that was never attached or whose widget is gone.
 // SetWindowLong returns the previous value.
 LONG GetWindowLong(HWND hwnd, int index);
 LONG SetWindowLong(HWND hwnd, int index, LONG value);
