@@ -57,7 +57,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 struct WindowHooks {
     // What WM_CLOSE does: the window unloads. Runs at most once per attachment. It may hide
-    // the widget or delete it (from inside the widget's own events, use deleteLater()).
+    // the widget or delete it.
     std::function<void()> unload;
 };
 

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include <memory>
 
@@ -115,6 +118,20 @@ TEST_F(AttachedWindow, WindowManagerCloseBecomesTheCloseCommand)
     EXPECT_TRUE(widget->close());
     EXPECT_TRUE(RecordingProc::seen.empty());
     EXPECT_EQ(unloads, 1);
+}
+
+TEST_F(AttachedWindow, WindowManagerCloseMayEndWithTheWidgetDeleted)
+{
+    attachWindow(widget, {[this] {
+                     ++unloads;
+                     owned.reset();
+                 }});
+    widget->show();
+    QCloseEvent request;   // as the window manager delivers it: to the native window
+    QCoreApplication::sendEvent(widget->windowHandle(), &request);
+    EXPECT_TRUE(widget.isNull());
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0), 0);
 }
 
 TEST_F(AttachedWindow, ReattachingLoadsTheWindowAnew)
