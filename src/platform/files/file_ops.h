@@ -1,0 +1,22 @@
+#pragma once
+// The runtime's statements on single files and folders. Existing names are found without
+// regard to letter case; new names are used exactly as given.
+#include <QString>
+
+namespace platform {
+
+// Copies a file, replacing the target (which must not be read-only); the copy keeps the
+// source's last write time. Copying a file onto itself leaves it as it is.
+void FileCopy(const QString& sourceWindowsPath, const QString& targetWindowsPath);
+
+// Deletes one file; a read-only file or a folder is refused.
+void Kill(const QString& windowsPath);
+
+// Renames (or moves) a file or folder; the new name must not exist yet in any spelling other
+// than the entry's own, so a change of letter case alone is allowed.
+void Name(const QString& oldWindowsPath, const QString& newWindowsPath);
+
+// Removes an empty folder.
+void RmDir(const QString& windowsPath);
+
+} // namespace platform

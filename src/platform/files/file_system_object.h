@@ -1,0 +1,21 @@
+#pragma once
+// The scripting runtime's file system object: the three folder services the routines use.
+#include <QString>
+
+namespace platform {
+
+class FileSystemObject {
+public:
+    // True for an existing folder (hidden ones included); letter case is not significant.
+    bool FolderExists(const QString& windowsPath) const;
+
+    // Creates one folder, named as given; fails when its parent is missing ("Path not found")
+    // or an entry of that name exists in any letter case ("File already exists").
+    void CreateFolder(const QString& windowsPath) const;
+
+    // Deletes a folder with everything in it. Without force, a read-only entry anywhere inside
+    // refuses the whole deletion before anything is removed. Links are removed, never followed.
+    void DeleteFolder(const QString& windowsPath, bool force = false) const;
+};
+
+} // namespace platform

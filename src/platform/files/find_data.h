@@ -1,0 +1,38 @@
+#pragma once
+// The find-first lookup: one entry's attributes, times and size in the platform's record.
+#include "platform/files/file_time.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace platform {
+
+using HANDLE = std::intptr_t;
+inline constexpr HANDLE INVALID_HANDLE_VALUE = -1;
+
+inline constexpr int kMaxPath = 260;
+inline constexpr int kAlternateLength = 14;
+
+struct WIN32_FIND_DATA {
+    DWORD dwFileAttributes = 0;
+    FILETIME ftCreationTime;
+    FILETIME ftLastAccessTime;
+    FILETIME ftLastWriteTime;
+    DWORD nFileSizeHigh = 0;
+    DWORD nFileSizeLow = 0;
+    DWORD dwReserved0 = 0;
+    DWORD dwReserved1 = 0;
+    QString cFileName = QString(kMaxPath, QChar(0));        // the name, then NULs
+    QString cAlternate = QString(kAlternateLength, QChar(0));
+};
+
+// Looks up the first entry matching the path (its last component may hold "*" and "?"; hidden
+// entries are found too) and fills data. Gives INVALID_HANDLE_VALUE when nothing matches, data
+// then untouched. There are no short names: cAlternate stays all NULs.
+HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data);
+
+// Ends a search; false for a handle that is not an open search.
+bool FindClose(HANDLE search);
+
+} // namespace platform

@@ -1,0 +1,99 @@
+#include "platform/files/listing.h"
+
+#include "platform/files/attributes.h"
+#include "platform/files/file_errors.h"
+#include "platform/files/wildcard.h"
+#include "platform/files/windows_path.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+constexpr int kFilteredBits = vbHidden | vbSystem | vbDirectory;
+
+bool admitted(const QFileInfo& info, int mask)
+{
+    return (attributesOf(info) & kFilteredBits & ~mask) == 0;
+}
+
+// Folder and pattern of a listing argument; an empty pattern lists everything.
+struct Listing {
+    QString folder;   // native, letter case resolved
+    QString pattern;
+};
+
+Listing split(const QString& windowsPathAndPattern)
+{
+    const QString native = resolveParent(windowsPathAndPattern);
+    const qsizetype slash = native.lastIndexOf(QLatin1Char('/'));
+    Listing l;
+    l.folder = slash < 0 ? QStringLiteral(".") : (slash == 0 ? QStringLiteral("/") : native.left(slash));
+    l.pattern = native.mid(slash + 1);
+    if (l.pattern.isEmpty())
+        l.pattern = QStringLiteral("*");
+    return l;
+}
+
+QStringList listFolder(const Listing& l, int mask)
+{
+    QFileInfoList entries = QDir(l.folder).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const int folded = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a.fileName() < b.fileName();
+    });
+    QStringList names;
+    for (const QFileInfo& entry : entries) {
+        if (matchesPattern(entry.fileName(), l.pattern) && admitted(entry, mask))
+            names.append(entry.fileName());
+    }
+    return names;
+}
+
+// A literal name is the entry of that spelling when there is one, else its first other spelling.
+QStringList lookUp(const Listing& l, int mask)
+{
+    const QString name = findSpelling(l.folder, l.pattern);
+    if (name.isEmpty())
+        return {};
+    const QFileInfo info(QDir(l.folder).filePath(name));
+    return admitted(info, mask) ? QStringList{name} : QStringList{};
+}
+} // namespace
+
+QStringList DirList(const QString& windowsPathAndPattern, int mask)
+{
+    const Listing l = split(windowsPathAndPattern);
+    if (!QFileInfo(l.folder).isDir())
+        return {};
+    if (l.pattern == QLatin1String(".") || l.pattern == QLatin1String(".."))
+        return {};
+    return hasWildcards(l.pattern) ? listFolder(l, mask) : lookUp(l, mask);
+}
+
+QString Dir(const QString& windowsPathAndPattern, int mask)
+{
+    const QStringList names = DirList(windowsPathAndPattern, mask);
+    return names.isEmpty() ? QString() : names.first();
+}
+
+QStringList ListFiles(const QString& windowsFolder, const QString& pattern)
+{
+    if (!QFileInfo(resolvePath(windowsFolder)).isDir())
+        throwFileError(FileError::PathNotFound, windowsFolder);
+    QString folder = windowsFolder;
+    if (!folder.endsWith(QLatin1Char('\\')))
+        folder += QLatin1Char('\\');
+    return DirList(folder + pattern, vbNormal | vbReadOnly);
+}
+
+bool NormalFileExists(const QString& windowsPath)
+{
+    const QFileInfo info(resolvePath(windowsPath));
+    return info.isFile() && (attributesOf(info) & (vbHidden | vbSystem)) == 0;
+}
+
+} // namespace platform

@@ -1,0 +1,101 @@
+#include "platform/files/windows_path.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace platform {
+namespace {
+QString joined(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+bool existsExactly(const QString& nativePath)
+{
+    QFileInfo info(nativePath);
+    return info.exists() || info.isSymLink();
+}
+
+// Resolves every component but the last keepLast ones; a component that matches nothing ends
+// the resolution, since nothing below it can exist.
+QString resolveComponents(const QString& native, int keepLast)
+{
+    if (native.isEmpty() || existsExactly(native))
+        return native;
+    QStringList parts = native.split(QLatin1Char('/'));
+    const int resolvable = int(parts.size()) - keepLast;
+    for (int i = 0; i < resolvable; ++i) {
+        const QString& part = parts[i];
+        if (isDotName(part))
+            continue;
+        QString folder = parts.mid(0, i).join(QLatin1Char('/'));
+        if (i == 0)
+            folder = QStringLiteral(".");
+        else if (folder.isEmpty())
+            folder = QStringLiteral("/");
+        const QString name = findSpelling(folder, part);
+        if (name.isEmpty())
+            break;
+        parts[i] = name;
+    }
+    return parts.join(QLatin1Char('/'));
+}
+} // namespace
+
+QString toNativePath(const QString& windowsPath)
+{
+    QString p = windowsPath;
+    return p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+QString toWindowsPath(const QString& nativePath)
+{
+    QString p = nativePath;
+    return p.replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+bool isDotName(const QString& name)
+{
+    return name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..");
+}
+
+QString withoutTrailingSlash(const QString& nativePath)
+{
+    QString p = nativePath;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return p;
+}
+
+QString findSpelling(const QString& nativeFolder, const QString& name)
+{
+    if (existsExactly(joined(nativeFolder, name)))
+        return name;
+    const QStringList entries = QDir(nativeFolder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return QString();
+}
+
+QString resolvePath(const QString& windowsPath)
+{
+    return resolveComponents(toNativePath(windowsPath), 0);
+}
+
+QString resolveParent(const QString& windowsPath)
+{
+    return resolveComponents(toNativePath(windowsPath), 1);
+}
+
+QString lastComponent(const QString& nativePath)
+{
+    return nativePath.mid(nativePath.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+} // namespace platform
