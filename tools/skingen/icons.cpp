@@ -99,8 +99,9 @@ QImage categoryIcon(bool dropTarget)
 
 QImage logoPicture()
 {
-    QImage img(180, 56, QImage::Format_RGB32);
-    img.fill(kPanel);
+    // See-through, so that it sits on whatever shade the frame around it is drawn in.
+    QImage img(180, 56, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     drawEmblem(p, QRectF(4, 4, 48, 48));

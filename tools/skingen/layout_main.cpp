@@ -44,7 +44,7 @@ struct Builder {
             .border(1)
             .set("hideColumnHeaders", true)
             .set("fullRowSelect", true)
-            .set("labelEdit", false);
+            .set("labelEdit", 1); // manual: names are changed only through the strips
     }
     Control &textBox(const QString &name, const QString &in, QRect r, int back = kSysWindow)
     {
