@@ -34,6 +34,7 @@ qsizetype afterQuoted(const QString& s, qsizetype i, QChar close)
 std::vector<Token> tokens(const QString& s)
 {
     std::vector<Token> out;
+    out.reserve(static_cast<std::size_t>(s.size() / 4 + 8));
     qsizetype i = 0;
     const qsizetype n = s.size();
     while (i < n) {
