@@ -1,0 +1,35 @@
+#pragma once
+// An image: a picture in the face of a form or panel. Unless stretched it takes the size of
+// its picture.
+#include "platform/controls/mouse_control.h"
+
+#include <QJsonObject>
+#include <QPixmap>
+#include <QWidget>
+
+
+namespace platform {
+
+// The picture at a resource or file path; empty for "", a failure when there is none.
+QPixmap loadPicture(const QString& path);
+
+class Image : public MouseControl<QWidget> {
+public:
+    explicit Image(QWidget* parent = nullptr);
+    void applyLayout(const QJsonObject& o);
+
+    QString Picture() const { return picturePath_; }
+    void setPicture(const QString& path);
+    bool Stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QString picturePath_;
+    QPixmap picture_;
+    bool stretch_ = false;
+};
+
+} // namespace platform

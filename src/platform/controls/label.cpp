@@ -1,0 +1,67 @@
+#include "platform/controls/label.h"
+
+#include "platform/controls/layout_keys.h"
+
+#include <QMouseEvent>
+
+namespace platform {
+
+Label::Label(QWidget* parent) : MouseControl<QLabel>(parent)
+{
+    // Captions are plain text: a title holding "<" must not turn into markup.
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(0);
+    setAutoFillBackground(true);
+    initColors(static_cast<LONG>(0x8000000F), static_cast<LONG>(0x80000012));
+}
+
+void Label::applyLayout(const QJsonObject& o)
+{
+    applyCommonKeys(this, o);
+    if (const auto style = intKey(o, "backStyle"))
+        setBackStyle(*style);
+    if (const auto alignment = intKey(o, "alignment"))
+        setAlignment(*alignment);
+    if (const auto border = intKey(o, "borderStyle"))
+        setBorderStyle(*border);
+    setCaption(o.value("caption").toString());
+}
+
+void Label::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    // A CR LF pair is one line break on screen.
+    QString shown = caption;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    setText(shown);
+}
+
+void Label::setBackStyle(int style)
+{
+    backStyle_ = style;
+    setAutoFillBackground(style != 0);
+    if (style != 0)
+        paintRole(this, QPalette::Window, BackColor());
+}
+
+void Label::paintBackColor(LONG ole)
+{
+    paintRole(this, QPalette::Window, ole);
+    setAutoFillBackground(backStyle_ != 0);
+}
+
+void Label::setAlignment(int alignment)
+{
+    alignment_ = alignment;
+    const Qt::Alignment h = alignment == 1 ? Qt::AlignRight : alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    QLabel::setAlignment(h | Qt::AlignTop);
+}
+
+void Label::setBorderStyle(int style)
+{
+    borderStyle_ = style;
+    setFrameStyle(style == 1 ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+}
+
+} // namespace platform

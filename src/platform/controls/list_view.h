@@ -1,0 +1,107 @@
+#pragma once
+// A list view in report view: columns with widths in twips, items numbered from 1 with Text,
+// Tag, SubItems and a small icon, one selected item at most.
+#include "platform/controls/control.h"
+#include "platform/controls/image_list.h"
+#include "platform/controls/list_item.h"
+#include "platform/controls/mouse_events.h"
+
+#include <QHeaderView>
+#include <QJsonObject>
+#include <QPointer>
+#include <QTreeView>
+
+#include <functional>
+#include <vector>
+
+namespace platform {
+
+class ListViewModel;
+
+class ListView : public Control<QTreeView> {
+public:
+    explicit ListView(QWidget* parent = nullptr);
+    ~ListView() override;
+    void applyLayout(const QJsonObject& o);
+
+    class Columns {
+    public:
+        // A left-aligned column; a width of 0 keeps the column out of sight.
+        int Add(const QString& caption, double widthTwips);
+        void Clear();
+        int Count() const;
+        QString Text(int index) const;      // from 1
+        double Width(int index) const;      // from 1, twips
+    private:
+        friend class ListView;
+        explicit Columns(ListView* v) : v_(v) {}
+        ListView* v_;
+    };
+
+    class Items {
+    public:
+        ListItemPtr Add(const QString& text, int smallIcon = 0);
+        ListItemPtr Item(int index) const;   // from 1; fails outside the list
+        int Count() const;
+        void Remove(int index);              // from 1
+        void Clear();
+    private:
+        friend class ListView;
+        explicit Items(ListView* v) : v_(v) {}
+        ListView* v_;
+    };
+
+    Columns& ColumnHeaders() { return columns_; }
+    Items& ListItems() { return items_; }
+
+    ListItemPtr SelectedItem() const;   // none when nothing is selected
+    void setSelectedItem(const ListItemPtr& item);
+
+    ImageList* SmallIcons() const { return smallIcons_; }
+    void setSmallIcons(ImageList* images);
+
+    bool HideColumnHeaders() const { return header()->isHidden(); }
+    void setHideColumnHeaders(bool hide) { header()->setHidden(hide); }
+    int LabelEdit() const { return labelEdit_; }   // 0 automatic, 1 manual
+    void setLabelEdit(int mode);
+
+    // The item at a point of the list's client area in pixels: its index from 0, -1 for none.
+    int HitTest(const QPoint& client) const;
+
+    std::function<void(const ListItemPtr&)> onItemClick;   // a user's click on an item
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    MouseHandler onMouseUp;
+
+protected:
+    void paintBackColor(LONG ole) override;
+    void paintForeColor(LONG ole) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    friend class ListItem;
+    friend class ListViewModel;
+    void itemChanged(const ListItem& item);
+    int selectedRow() const;
+    void selectRow(int row, bool selected);
+    void applyColumnWidth(int column);
+
+    struct Column {
+        QString caption;
+        double twips = 0;
+    };
+    std::vector<Column> columnList_;
+    std::vector<ListItemPtr> rows_;
+    ListViewModel* model_;
+    QPointer<ImageList> smallIcons_;
+    int labelEdit_ = 0;
+    Columns columns_{this};
+    Items items_{this};
+};
+
+} // namespace platform

@@ -1,0 +1,63 @@
+#include "platform/controls/text_box.h"
+
+#include "platform/controls/layout_keys.h"
+
+#include <algorithm>
+
+namespace platform {
+
+TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
+{
+    initColors(static_cast<LONG>(0x80000005), static_cast<LONG>(0x80000008));
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (onChange)
+            onChange();
+    });
+}
+
+void TextBox::applyLayout(const QJsonObject& o)
+{
+    applyCommonKeys(this, o);
+    if (const auto length = intKey(o, "maxLength"))
+        setMaxLength(*length);
+    if (const auto text = textKey(o, "text"))
+        setText(*text);
+    setFrame(o.value("borderStyle").toInt(1) != 0);
+}
+
+void TextBox::setText(const QString& text)
+{
+    QLineEdit::setText(maxLength_ > 0 ? text.left(maxLength_) : text);
+}
+
+void TextBox::setMaxLength(int length)
+{
+    maxLength_ = std::max(0, length);
+    QLineEdit::setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+}
+
+int TextBox::SelStart() const
+{
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
+
+void TextBox::setSelStart(int start)
+{
+    setCursorPosition(std::clamp(start, 0, int(text().size())));
+}
+
+int TextBox::SelLength() const
+{
+    return hasSelectedText() ? int(selectedText().size()) : 0;
+}
+
+void TextBox::setSelLength(int length)
+{
+    const int start = SelStart();
+    setSelection(start, std::clamp(length, 0, int(text().size()) - start));
+}
+
+void TextBox::paintBackColor(LONG ole) { paintRole(this, QPalette::Base, ole); }
+void TextBox::paintForeColor(LONG ole) { paintRole(this, QPalette::Text, ole); }
+
+} // namespace platform
