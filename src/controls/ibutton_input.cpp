@@ -36,18 +36,20 @@ void iButton::UserControl_MouseMove(short Button, short Shift, float X, float Y)
     }
 }
 
+// A button disabled while the pointer was on it keeps its disabled frame when the pointer goes.
 void iButton::Timer1_Timer()
 {
     const bool over = IsMouseOver();
+    const LONG normal = Enabled() ? kNormal : kDisabled;
     if (over && m_MouseDown) {
-        cMouseAction(kPressed);
+        cMouseAction(Enabled() ? kPressed : kDisabled);
     } else if (!over && m_MouseDown) {
-        cMouseAction(kNormal);
+        cMouseAction(normal);
     } else if (!over) {
         Timer1().stop();
         m_MouseIn = false;
         fire(MouseOut);
-        cMouseAction(kNormal);
+        cMouseAction(normal);
     }
 }
 

@@ -52,6 +52,15 @@ inline platform::PicturePtr stripPicture(int count, int frameWidth, int height)
     return platform::Picture::fromImage(makeStrip(count, frameWidth, height));
 }
 
+// Lets the event loop (and so the real timer) run until the condition holds, for a while at most.
+template <class Condition>
+bool waitFor(Condition condition, int ms = 2000)
+{
+    for (int waited = 0; !condition() && waited < ms; waited += 10)
+        QTest::qWait(10);
+    return condition();
+}
+
 // Puts the pointer where the test says; the window under it is found as usual.
 class Pointer {
 public:

@@ -24,8 +24,7 @@ TEST_F(ButtonTest, HoverShowsMouseOverUntilTheTimerFindsThePointerGone)
     EXPECT_EQ(log.count(iButtonEvent::MouseOut), 0);
 
     pointer.away();
-    QTest::qWait(120);   // the real timer
-    EXPECT_EQ(log.count(iButtonEvent::MouseOut), 1);
+    EXPECT_TRUE(testbutton::waitFor([&] { return log.count(iButtonEvent::MouseOut) == 1; }));   // the real timer
     EXPECT_EQ(shown(), slotColor(0));
     EXPECT_FALSE(button->Timer1().isActive());
 }
@@ -39,7 +38,8 @@ TEST(ButtonLifetime, ANewButtonRaisesOneMouseOutWhenThePointerIsElsewhere)
     log.attach(button);
     EXPECT_TRUE(button.Timer1().isActive());
     EXPECT_EQ(button.Timer1().interval(), 50);
-    QTest::qWait(160);
+    EXPECT_TRUE(testbutton::waitFor([&] { return log.count(iButtonEvent::MouseOut) == 1; }));
+    QTest::qWait(120);
     EXPECT_EQ(log.count(iButtonEvent::MouseOut), 1);
     EXPECT_FALSE(button.Timer1().isActive());
 }
@@ -97,11 +97,9 @@ TEST_F(ButtonTest, ComingBackWhileHeldShowsPressedAgainAndClicksOnRelease)
     QTest::mouseMove(button, QPoint(5, 5));
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     pointer.away();
-    QTest::qWait(80);
-    EXPECT_EQ(shown(), slotColor(0));
+    EXPECT_TRUE(testbutton::waitFor([&] { return shown() == slotColor(0); }));
     pointer.over(button);
-    QTest::qWait(80);
-    EXPECT_EQ(shown(), slotColor(2));
+    EXPECT_TRUE(testbutton::waitFor([&] { return shown() == slotColor(2); }));
     EXPECT_EQ(log.count(iButtonEvent::MouseOut), 0);
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(log.count(iButtonEvent::Click), 1);
@@ -159,6 +157,21 @@ TEST_F(ButtonTest, ADisabledButtonShowsItsDisabledFrameAndTakesNoInput)
 
     button->setEnabled(true);
     EXPECT_EQ(shown(), slotColor(1));
+}
+
+TEST_F(ButtonTest, AButtonDisabledUnderThePointerStaysDisabledWhenThePointerLeaves)
+{
+    pointer.over(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    button->Click = [&] { button->setEnabled(false); };
+    QTest::mouseMove(button, QPoint(6, 6));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(shown(), slotColor(3));
+    pointer.away();
+    button->Timer1_Timer();
+    EXPECT_EQ(log.count(iButtonEvent::MouseOut), 1);
+    EXPECT_EQ(shown(), slotColor(3));
+    EXPECT_FALSE(button->Timer1().isActive());
 }
 
 } // namespace

@@ -138,16 +138,6 @@ TEST_F(PaintTest, ThePressedCaptionMovesOnePixelRightAndDown)
     EXPECT_EQ(inkOrigin(button.image(), Qt::white), over);
 }
 
-TEST_F(PaintTest, APropertyLetRepaintsTheStateDrawnLast)
-{
-    button.setBackPicture(stripPicture(5, 52, 22));
-    button.cMouseAction(2, true);
-    button.setCDrawMode(13);
-    EXPECT_TRUE(showsSlot(2));
-    button.cMouseAction(2);   // the state drawn: nothing to do
-    EXPECT_TRUE(showsSlot(2));
-}
-
 TEST_F(PaintTest, EachFrameKeepsItsOwnPixels)
 {
     QImage strip = testbutton::makeStrip(5, 52, 22);

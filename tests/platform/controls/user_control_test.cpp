@@ -1,6 +1,5 @@
 // The surface's input in the toolkit's terms, its retained image, size and extent pair.
 #include "platform/controls/user_control.h"
-#include "platform/error.h"
 
 #include <gtest/gtest.h>
 
@@ -173,14 +172,6 @@ TEST_F(SurfaceTest, TheExtentPairIsTheSurfacesOwn)
     EXPECT_EQ(probe->calls, (QStringList{"read hi"}));
     EXPECT_EQ(probe->writeProperties().toJson(),
               (QJsonArray{QJsonArray{"_extentx", 780}, QJsonArray{"_extenty", 330}, QJsonArray{"caption", "c"}}));
-}
-
-TEST_F(SurfaceTest, OnlyTheTwoBackgroundStylesAreTaken)
-{
-    probe->setBackStyle(0);
-    EXPECT_EQ(probe->BackStyle(), 0);
-    EXPECT_THROW(probe->setBackStyle(2), platform::Error);
-    EXPECT_EQ(probe->BackStyle(), 0);
 }
 
 } // namespace
