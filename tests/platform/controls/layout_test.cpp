@@ -4,6 +4,7 @@
 #include "platform/controls/control_factory.h"
 #include "platform/controls/form.h"
 #include "platform/controls/frame.h"
+#include "platform/controls/image.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/label.h"
 #include "platform/controls/line.h"
@@ -170,6 +171,27 @@ TEST_F(LoadedLayout, RefusesUnknownContainersKindsAndFiles)
     EXPECT_THROW(LoadLayout(write(R"({"form": {"name": "f"}, "controls": [
         {"kind": "Spinner", "name": "a", "container": "f"}]})"), form), Error);
     EXPECT_THROW(LoadLayout(dir.filePath("missing.json"), form), Error);
+}
+
+TEST(WindowLayouts, BothWindowsLoadWithTheirNamedControls)
+{
+    Form main;
+    const Layout layout = LoadLayout(":/layout/fmMain.json", main);
+    EXPECT_EQ(main.Caption(), "QuillmereV1.0");
+    EXPECT_EQ(layout.image("Image1")->size(), QSize(960, 660));
+    RichTextBox* editor = layout.richTextBox("myTxt");
+    EXPECT_DOUBLE_EQ(editor->Left(), 3720);
+    EXPECT_DOUBLE_EQ(editor->Width(), 10515);
+    EXPECT_EQ(layout.comboBox("cmdFontName")->Style(), 2);
+    EXPECT_EQ(layout.indexes("imgMenu").size(), 3);
+    EXPECT_NO_THROW(layout.fileListBox("File1"));
+    EXPECT_NO_THROW(layout.timer("Timer1"));
+    EXPECT_NO_THROW(layout.listView("listTxt"));
+
+    Form dialog;
+    const Layout msg = LoadLayout(":/layout/FmMsg.json", dialog);
+    EXPECT_EQ(msg.label("LabelInfo")->parentWidget(), &dialog);
+    EXPECT_NO_THROW(msg.widget("btSave"));
 }
 
 } // namespace
