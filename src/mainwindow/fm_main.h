@@ -1,0 +1,200 @@
+#pragma once
+// fmMain, the program's main window: the document library with its panels. One class; its
+// handlers live in files by concern:
+//   fm_main.cpp             construction, the controls of the layout, event wiring
+//   fm_main_startup.cpp     loading, window chrome, unloading, the editor's two geometries
+//   fm_main_categories.cpp  the category lists and their reconciliation with the folders
+//   fm_main_documents.cpp   the current category, the document list and the title filter
+//   fm_main_editor.cpp      opening a document, the editor's view and edit states
+//   fm_main_save.cpp        saving a new document
+//   fm_main_update.cpp      updating and deleting the open document
+//   fm_main_style.cpp       the text style and the default style
+//   fm_main_panels.cpp      the three panels and the menu marks
+#include "platform/controls/layout.h"
+#include "platform/controls/list_item.h"
+#include "platform/window/win_types.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace platform {
+class ComboBox;
+class CommonDialog;
+class FileListBox;
+class Form;
+class Frame;
+class Image;
+class ImageList;
+class Label;
+class ListView;
+class PictureBox;
+class RichTextBox;
+class TextBox;
+class Timer;
+} // namespace platform
+
+namespace controls {
+class iButton;
+}
+
+namespace mainwindow {
+
+using platform::ListItemPtr;
+
+class fmMain {
+public:
+    fmMain();
+    ~fmMain();
+    fmMain(const fmMain&) = delete;
+    fmMain& operator=(const fmMain&) = delete;
+
+    // Loads the window (running Form_Load) and shows it.
+    void Show();
+    platform::Form& form() { return *form_; }
+    const platform::Layout& layout() const { return layout_; }
+
+    // ---- start-up and window chrome
+    void Form_Load();
+    void InitControls();
+    void Form_Unload();
+    void Form_Resize();
+    void ShowDocumentButtons(bool enabled);
+    void btClose_Click();
+    void btMin_Click();
+    void Image1_MouseMove();
+    void btTop_Click();
+    void btBottom_Click();
+    void Timer1_Timer();
+
+    // ---- categories
+    void LoadTypeList();
+    void SyncTypeLists();
+    void EnsureTypeFolder(const QString& name);
+    void listType_ItemClick(const ListItemPtr& Item);
+
+    // ---- current category and document list
+    void ListFolder_ItemClick(const ListItemPtr& Item);
+    void cmdQuery_Click();
+    void LoadDocumentList();
+
+    // ---- opening a document, the editor's states
+    void listTxt_ItemClick(const ListItemPtr& Item);
+    void SetEditMode(bool editing);
+    void cmdAdd_Click();
+    void LoadDefaultStyle();
+    void cmdEdit_Click();
+    void cmdCancel_Click();
+    bool ConfirmLeaveEdit();
+    void ShowWordCount();
+    void myTxt_Change();
+
+    // ---- saving a new document
+    void cmdSave_Click();
+    bool SaveNewDocument();
+    bool CheckDocumentInput();
+    QString GetTypeID(const QString& name);
+    void SelectDocumentByTitle(const QString& title);
+
+    // ---- updating and deleting
+    void cmdUpdate_Click();
+    bool UpdateDocument();
+    void cmdDel_Click();
+
+    // ---- text style and default style
+    void cmdBackColor_Click();
+    void cmdFontColor_Click();
+    void cmdFontName_Click();
+    void cmdFontSize_Click();
+    void cmdFormat_Click();
+    void cmdDef_Click();
+    void cmdDoDef_Click();
+    void ApplyTextStyle();
+
+    // ---- panels
+    void btTxt_Click();
+    void ShowMenuMark(short index);
+
+    // ---- members of the window
+    platform::LONG HandCursor = 0;
+    bool IsEditing = false;
+
+    // ---- the controls, by their design names
+    platform::Image* Image1 = nullptr;
+    platform::Image* imgMenu[3] = {};
+    platform::PictureBox* planMenu = nullptr;
+    platform::PictureBox* planList = nullptr;
+    platform::PictureBox* planSet = nullptr;
+    platform::PictureBox* planAbout = nullptr;
+    platform::PictureBox* pboxTxtEdit = nullptr;
+    platform::PictureBox* pboxTxtSave = nullptr;
+    platform::PictureBox* Picture1 = nullptr;
+    platform::PictureBox* Picture2 = nullptr;
+
+    controls::iButton* btTxt = nullptr;
+    controls::iButton* btTypes = nullptr;
+    controls::iButton* btAbout = nullptr;
+    controls::iButton* btTop = nullptr;
+    controls::iButton* btBottom = nullptr;
+    controls::iButton* btMin = nullptr;
+    controls::iButton* btClose = nullptr;
+    controls::iButton* cmdQuery = nullptr;
+    controls::iButton* cmdAdd = nullptr;
+    controls::iButton* cmdEdit = nullptr;
+    controls::iButton* cmdDel = nullptr;
+    controls::iButton* cmdSave = nullptr;
+    controls::iButton* cmdUpdate = nullptr;
+    controls::iButton* cmdCancel = nullptr;
+    controls::iButton* cmdFormat = nullptr;
+    controls::iButton* cmdDef = nullptr;
+    controls::iButton* cmdDoDef = nullptr;
+
+    platform::ListView* ListFolder = nullptr;
+    platform::ListView* listTxt = nullptr;
+    platform::ListView* ListTxtList = nullptr;
+    platform::ListView* listType = nullptr;
+
+    platform::TextBox* txtQuery = nullptr;
+    platform::TextBox* txtTitle = nullptr;
+    platform::ComboBox* ComboType = nullptr;
+    platform::ComboBox* cmdFontName = nullptr;
+    platform::ComboBox* cmdFontSize = nullptr;
+    platform::RichTextBox* myTxt = nullptr;
+    platform::Frame* Frame3 = nullptr;
+
+    platform::Label* lbNowType = nullptr;
+    platform::Label* lbcolname = nullptr;
+    platform::Label* lbLen = nullptr;
+    platform::Label* lbTypeName = nullptr;
+    platform::Label* cmdFontColor = nullptr;
+    platform::Label* cmdBackColor = nullptr;
+    platform::Label* lbFolderID = nullptr;
+    platform::Label* lbFolderName = nullptr;
+    platform::Label* lbTxtID = nullptr;
+    platform::Label* lbTxtName = nullptr;
+    platform::Label* lbfName = nullptr;
+    platform::Label* lbfSize = nullptr;
+    platform::Label* lbfColor = nullptr;
+    platform::Label* lbbColor = nullptr;
+
+    platform::Timer* Timer1 = nullptr;
+    platform::FileListBox* File1 = nullptr;
+    platform::ImageList* ImageList1 = nullptr;
+    platform::ImageList* ImageList2 = nullptr;
+    platform::CommonDialog* CommonDialog1 = nullptr;
+
+private:
+    void findControls();
+    void bindEvents();
+
+    std::unique_ptr<platform::Form> form_;
+    platform::Layout layout_;
+};
+
+// The library root and the paths built from it, in Windows form, joined as plain text.
+QString LibraryRoot();                                   // <program folder>\txt
+QString CategoryPath(const QString& category);           // <root>\<category>
+QString DocumentPath(const QString& category, const QString& title);   // <root>\<c>\<t>.txt
+
+} // namespace mainwindow

@@ -1,0 +1,143 @@
+#include "mainwindow/fm_msg.h"
+
+#include "controls/ibutton.h"
+#include "platform/controls/form.h"
+#include "platform/controls/image.h"
+#include "platform/controls/label.h"
+#include "shared/module1_window.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace mainwindow {
+namespace {
+QPointer<QWidget>& owner()
+{
+    static QPointer<QWidget> o;
+    return o;
+}
+
+// Deliberately never destroyed: the dialog lives as long as the process, and widgets must not
+// be torn down after the application object is gone.
+FmMsg*& theDialog()
+{
+    static FmMsg* d = nullptr;
+    return d;
+}
+} // namespace
+
+void setMessageOwner(QWidget* o)
+{
+    owner() = o;
+}
+
+QWidget* messageOwner()
+{
+    return owner();
+}
+
+FmMsg& FmMsg::instance()
+{
+    if (!theDialog())
+        theDialog() = new FmMsg;
+    return *theDialog();
+}
+
+bool FmMsg::exists()
+{
+    return theDialog() != nullptr;
+}
+
+FmMsg::FmMsg() : form_(std::make_unique<platform::Form>())
+{
+    form_->setAttribute(Qt::WA_QuitOnClose, false);
+    form_->setWindowFlag(Qt::Tool, true);   // no taskbar button
+    layout_ = platform::LoadLayout(":/layout/FmMsg.json", *form_);
+    Image1 = layout_.image("Image1");
+    Label1 = layout_.label("Label1");
+    LabelInfo = layout_.label("LabelInfo");
+    btSave = static_cast<controls::iButton*>(layout_.widget("btSave"));
+    btNo = static_cast<controls::iButton*>(layout_.widget("btNo"));
+    btOK = static_cast<controls::iButton*>(layout_.widget("btOK"));
+    LabelInfo->setWordWrap(true);
+
+    form_->onLoad = [this] { Form_Load(); };
+    Image1->onMouseMove = [this](int, int, double, double) { Image1_MouseMove(); };
+    btSave->Click = [this] { btSave_Click(); };
+    btNo->Click = [this] { btNo_Click(); };
+    btOK->Click = [this] { btOK_Click(); };
+}
+
+void FmMsg::Form_Load()
+{
+    form_->setWidth(Image1->Width());
+    form_->setHeight(Image1->Height());
+}
+
+void FmMsg::Image1_MouseMove()
+{
+    Module1::DragWindow(*form_);
+}
+
+void FmMsg::btSave_Click()
+{
+    Module1::MsgAnswer = true;
+    leave();
+}
+
+void FmMsg::btNo_Click()
+{
+    Module1::MsgAnswer = false;
+    leave();
+}
+
+void FmMsg::btOK_Click()
+{
+    leave();
+}
+
+void FmMsg::leave()
+{
+    form_->Hide();
+    if (QWidget* o = owner(); o && o->isVisible() && o->isEnabled())
+        o->activateWindow();
+}
+
+} // namespace mainwindow
+
+namespace Module1 {
+
+bool MsgAnswer = false;
+
+namespace {
+void showModally(mainwindow::FmMsg& dialog)
+{
+    dialog.form().ShowModal(mainwindow::messageOwner());
+}
+} // namespace
+
+void ShowInfo(const QString& text)
+{
+    mainwindow::FmMsg& dialog = mainwindow::FmMsg::instance();
+    dialog.LabelInfo->setCaption(text);
+    dialog.btOK->setVisible(true);
+    dialog.btNo->setVisible(false);
+    dialog.btSave->setVisible(false);
+    showModally(dialog);
+}
+
+bool AskYesNo(const QString& text)
+{
+    MsgAnswer = false;
+    mainwindow::FmMsg& dialog = mainwindow::FmMsg::instance();
+    dialog.LabelInfo->setCaption(text);
+    dialog.btOK->setVisible(false);
+    dialog.btNo->setVisible(true);
+    dialog.btSave->setVisible(true);
+    showModally(dialog);
+    const bool answer = MsgAnswer;
+    MsgAnswer = false;
+    return answer;
+}
+
+} // namespace Module1
