@@ -1,9 +1,50 @@
 #include "mainwindow/fm_main.h"
 
-// TODO: not built yet
+#include "controls/ibutton.h"
+#include "platform/controls/image.h"
+#include "platform/controls/list_view.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/rich_text_box.h"
+#include "platform/error.h"
+
+#include <iterator>
+
 namespace mainwindow {
 
-void fmMain::btTxt_Click() {}
-void fmMain::ShowMenuMark(short) {}
+// Shows the document panel; asks nothing itself (ListFolder_ItemClick asks about a pending edit).
+void fmMain::btTxt_Click()
+{
+    if (planList->Visible())
+        return;
+    pboxTxtEdit->setVisible(true);
+    pboxTxtSave->setVisible(true);
+    // Without a category to open both strips stay shown; the view strip is the one on top.
+    pboxTxtEdit->raise();
+    if (ListFolder->ListItems().Count() >= 1) {
+        const ListItemPtr first = ListFolder->ListItems().Item(1);
+        first->setSelected(true);
+        ListFolder_ItemClick(first);
+    }
+    planSet->setVisible(false);
+    planAbout->setVisible(false);
+    myTxt->setVisible(true);
+    planList->setVisible(true);
+    ShowMenuMark(0);
+    btTxt->setVisible(false);
+}
+
+// The mark lies under its button: the caller hides its own button to uncover it.
+void fmMain::ShowMenuMark(short index)
+{
+    const short count = static_cast<short>(std::size(imgMenu));
+    for (short i = 0; i < count; ++i)
+        imgMenu[i]->setVisible(false);
+    if (index < 0 || index >= count)
+        throw platform::Error("Subscript out of range");
+    imgMenu[index]->setVisible(true);
+    btTypes->setVisible(true);
+    btAbout->setVisible(true);
+    btTxt->setVisible(true);
+}
 
 } // namespace mainwindow

@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace mainwindow {
 namespace {
@@ -110,9 +111,15 @@ namespace Module1 {
 bool MsgAnswer = false;
 
 namespace {
+// Owned by the main window: the window manager keeps the dialog above it.
 void showModally(mainwindow::FmMsg& dialog)
 {
-    dialog.form().ShowModal(mainwindow::messageOwner());
+    QWidget* owner = mainwindow::messageOwner();
+    platform::Form& form = dialog.form();
+    form.winId();
+    if (QWindow* window = form.windowHandle())
+        window->setTransientParent(owner ? owner->windowHandle() : nullptr);
+    form.ShowModal(owner);
 }
 } // namespace
 
