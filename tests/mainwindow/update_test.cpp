@@ -26,6 +26,7 @@ TEST_F(UpdateDocument, RewritesTheFileAndTheRowAndStaysOnTheDocument)
     const QString id = w().lbTxtID->Caption();
 
     edit("Plan", "old text");
+    folder.writeFile("txt/Work/Plan.txt", "changed outside");
     click(w().cmdUpdate);
     EXPECT_EQ(folder.readFile("txt/Work/Plan.txt"), "old text");
     EXPECT_EQ(rows(), 1);
@@ -57,6 +58,22 @@ TEST_F(UpdateDocument, RefusesAnotherDocumentsTitleAndChangesNothing)
     EXPECT_EQ(folder.readFile("txt/Work/Budget.txt"), "numbers");
     EXPECT_EQ(rows("Title='Budget'"), 1);
     EXPECT_TRUE(editing());
+    EXPECT_EQ(unexpected(), 0);
+}
+
+TEST_F(UpdateDocument, AClashCheckThatCannotRunRefusesLikeAClash)
+{
+    document("Work", "Plan", "plan");
+    start();
+    Module1::CloseConn();
+    folder.exec("delete from Types");   // the category's number cannot be found
+    answer({Answer::Ok});
+    edit("Goals", "changed");
+    EXPECT_FALSE(w().UpdateDocument());
+    EXPECT_EQ(shown(), QStringList{"Work栏目下已存在标题为【Goals】的文档"});
+    EXPECT_EQ(files("Work"), QStringList{"Plan.txt"});
+    EXPECT_EQ(folder.readFile("txt/Work/Plan.txt"), "plan");
+    EXPECT_EQ(row("Title", "Plan"), "Plan");
     EXPECT_EQ(unexpected(), 0);
 }
 
