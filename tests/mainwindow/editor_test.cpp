@@ -189,7 +189,7 @@ TEST_F(Editor, AfterAddWithNothingTypedAClickOnADocumentAsksNothing)
     expectOpen("Berry", "beta text", berryId);
 }
 
-TEST_F(Editor, TypingIntoTheOpenDocumentStartsEditingIt)
+TEST_F(Editor, TypingIntoTheOpenDocumentEditsItAndPutsTheCategoryBackOnEveryKey)
 {
     library();
     start();
@@ -199,8 +199,11 @@ TEST_F(Editor, TypingIntoTheOpenDocumentStartsEditingIt)
     expectEditState();
     EXPECT_TRUE(shows(w().cmdUpdate));
     EXPECT_FALSE(shows(w().cmdSave));
-    EXPECT_EQ(w().ComboType->Text(), "Notes");
     EXPECT_EQ(w().lbTxtID->Caption(), QString::number(appleId));
+    EXPECT_EQ(w().ComboType->Text(), "Notes");
+    pick(w().ComboType, "Plans");
+    type("y");
+    EXPECT_EQ(w().ComboType->Text(), "Notes");
 }
 
 TEST_F(Editor, TypingWithNoDocumentOpenStartsANewOneThatCancelKeepsOnScreen)
@@ -226,17 +229,6 @@ TEST_F(Editor, TypingWithNoDocumentOpenStartsANewOneThatCancelKeepsOnScreen)
     type("s");
     expectEditState();
     EXPECT_TRUE(shows(w().cmdSave));
-}
-
-TEST_F(Editor, TheCategoryBoxGoesBackToTheCurrentCategoryOnEveryKeystroke)
-{
-    library();
-    start();
-    type("a");
-    pick(w().ComboType, "Plans");
-    EXPECT_EQ(w().ComboType->Text(), "Plans");
-    type("b");
-    EXPECT_EQ(w().ComboType->Text(), "Notes");
 }
 
 TEST_F(Editor, EditWithNoSavedDocumentOpenOnlySaysSo)

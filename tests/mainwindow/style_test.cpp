@@ -44,20 +44,8 @@ protected:
     bool collapsed() { return w().myTxt->SelStart() == 0 && w().myTxt->SelLength() == 0; }
 
     // What the whole text is painted in, read through a whole selection.
-    platform::LONG textColour()
-    {
-        selectAll();
-        const platform::LONG colour = w().myTxt->SelColor();
-        w().myTxt->setSelStart(0);
-        return colour;
-    }
-    QString textFont()
-    {
-        selectAll();
-        const QString name = w().myTxt->SelFontName();
-        w().myTxt->setSelStart(0);
-        return name;
-    }
+    platform::LONG textColour() { return selectAll(), w().myTxt->SelColor(); }
+    QString textFont() { return selectAll(), w().myTxt->SelFontName(); }
 
     std::deque<std::optional<QColor>> colours;   // nullopt: the person cancels
     std::vector<QColor> initials;
