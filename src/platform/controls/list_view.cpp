@@ -31,8 +31,11 @@ ListView::ListView(QWidget* parent) : Control<QTreeView>(parent), model_(new Lis
     setMouseTracking(true);
     initColors(static_cast<LONG>(0x80000005), static_cast<LONG>(0x80000008));
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        if (onItemClick && index.isValid() && index.row() < int(rows_.size()))
-            onItemClick(rows_[index.row()]);
+        if (!onItemClick || !index.isValid() || index.row() >= int(rows_.size()))
+            return;
+        // A copy: the handler may reload this very list, which would free the stored row.
+        const ListItemPtr item = rows_[index.row()];
+        onItemClick(item);
     });
 }
 
