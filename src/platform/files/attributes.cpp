@@ -7,13 +7,22 @@
 
 namespace platform {
 
-int attributesOf(const QFileInfo& info)
+int kindAttributesOf(const QFileInfo& info)
 {
-    int attributes = info.isDir() ? vbDirectory : vbArchive;
+    int attributes = info.isDir() ? vbDirectory : vbNormal;
     const QString name = info.fileName();
     if (name.startsWith(QLatin1Char('.')) && name != QLatin1String(".") && name != QLatin1String(".."))
         attributes |= vbHidden;
-    if (!info.permissions().testFlag(QFileDevice::WriteOwner))
+    return attributes;
+}
+
+int attributesOf(const QFileInfo& info)
+{
+    int attributes = kindAttributesOf(info);
+    if ((attributes & vbDirectory) == 0)
+        attributes |= vbArchive;
+    // The owner's bit alone: the whole permission set would ask the system three more times.
+    if (!info.permission(QFileDevice::WriteOwner))
         attributes |= vbReadOnly;
     return attributes;
 }

@@ -18,6 +18,10 @@ inline constexpr int vbArchive = 32;
 // The attributes of an existing native entry.
 int attributesOf(const QFileInfo& info);
 
+// Only its hidden, system and directory bits: what a listing filters on. They need no look at
+// the entry's permissions, so a listing reads no more than the folder itself.
+int kindAttributesOf(const QFileInfo& info);
+
 // The attributes of the entry at a Windows-form path (letter case resolved); fails with
 // "File not found" when there is none.
 int GetAttr(const QString& windowsPath);

@@ -16,7 +16,7 @@ constexpr int kFilteredBits = vbHidden | vbSystem | vbDirectory;
 
 bool admitted(const QFileInfo& info, int mask)
 {
-    return (attributesOf(info) & kFilteredBits & ~mask) == 0;
+    return (kindAttributesOf(info) & kFilteredBits & ~mask) == 0;
 }
 
 // Folder and pattern of a listing argument; an empty pattern lists everything.
@@ -39,17 +39,20 @@ Listing split(const QString& windowsPathAndPattern)
 
 QStringList listFolder(const Listing& l, int mask)
 {
-    QFileInfoList entries = QDir(l.folder).entryInfoList(
+    const QFileInfoList entries = QDir(l.folder).entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        const int folded = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a.fileName() < b.fileName();
-    });
+    // Filtered first and sorted by names taken once: a folder of thousands of documents is read
+    // on every list load.
     QStringList names;
     for (const QFileInfo& entry : entries) {
-        if (matchesPattern(entry.fileName(), l.pattern) && admitted(entry, mask))
-            names.append(entry.fileName());
+        QString name = entry.fileName();
+        if (matchesPattern(name, l.pattern) && admitted(entry, mask))
+            names.append(std::move(name));
     }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
     return names;
 }
 
@@ -93,7 +96,7 @@ QStringList ListFiles(const QString& windowsFolder, const QString& pattern)
 bool NormalFileExists(const QString& windowsPath)
 {
     const QFileInfo info(resolvePath(windowsPath));
-    return info.isFile() && (attributesOf(info) & (vbHidden | vbSystem)) == 0;
+    return info.isFile() && (kindAttributesOf(info) & (vbHidden | vbSystem)) == 0;
 }
 
 } // namespace platform
