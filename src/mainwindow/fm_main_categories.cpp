@@ -1,11 +1,177 @@
 #include "mainwindow/fm_main.h"
 
-// TODO: not built yet
-namespace mainwindow {
+#include "mainwindow/blank_trim.h"
+#include "mainwindow/category_files.h"
+#include "platform/controls/combo_box.h"
+#include "platform/controls/file_list_box.h"
+#include "platform/controls/label.h"
+#include "platform/controls/list_view.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/text_box.h"
+#include "platform/error.h"
+#include "platform/files/attributes.h"
+#include "platform/files/file_system_object.h"
+#include "platform/files/listing.h"
+#include "shared/module1_storage.h"
+#include "shared/module2.h"
+#include "shared/on_error.h"
+#include "shared/sql_quote.h"
 
-void fmMain::LoadTypeList() {}
-void fmMain::SyncTypeLists() {}
-void fmMain::EnsureTypeFolder(const QString&) {}
-void fmMain::listType_ItemClick(const ListItemPtr&) {}
+#include <optional>
+
+namespace mainwindow {
+namespace {
+constexpr platform::LONG kWindowText = platform::LONG(0x80000008);
+constexpr int kCategoryMask = platform::vbReadOnly | platform::vbHidden | platform::vbSystem | platform::vbDirectory;
+
+const platform::ListItem& itemOf(const ListItemPtr& item)
+{
+    if (!item)
+        throw platform::Error("Object variable not set");
+    return *item;
+}
+
+// The category's row, found by name or added; none when the database gave neither, so that the
+// item never carries the number of the category looked up before it.
+std::optional<int> typeRowFor(const QString& name, shared::ResumeNext& next)
+{
+    using Module1::Rs2;
+    const bool opened = next.value([&] {
+        Module1::OpenRs2("select * from Types where TypeName=" + shared::Quoted(name));
+        return true;
+    }, false);
+    if (!opened)
+        return std::nullopt;
+    if (next.holds([&] { return Rs2().RecordCount() == 0; })) {
+        next([&] { Rs2().AddNew(); });
+        next([&] { Rs2()["TypeName"] = name; });
+        next([&] { Rs2().Update(); });
+    }
+    return next.value([&] { return std::optional<int>(Rs2()["ID"].toInt32()); }, std::optional<int>());
+}
+} // namespace
+
+void fmMain::LoadTypeList()
+{
+    using Module1::Rs2;
+    shared::ResumeNext next;
+    const platform::FileSystemObject fso;
+
+    // 1. Both lists start empty.
+    next([&] { listType->ListItems().Clear(); });
+    next([&] { ListFolder->ListItems().Clear(); });
+    next([&] { ListFolder->setForeColor(kWindowText); });
+
+    // 2. Rows whose folder is gone go; their documents' rows stay. A row whose folder cannot be
+    //    tested is kept: nothing is deleted on a guess.
+    next([&] { Module1::OpenRs2("select * from Types"); });
+    if (next.holds([&] { return Rs2().RecordCount() > 0; })) {
+        next([&] { Rs2().MoveFirst(); });
+        while (next.value([&] { return !Rs2().Eof(); }, false)) {
+            if (next.value([&] { return !fso.FolderExists(CategoryPath(Rs2()["TypeName"].toString())); }, false))
+                next([&] { Rs2().Delete(); });
+            if (!next.value([&] { Rs2().MoveNext(); return true; }, false))
+                break;
+        }
+    }
+
+    // 3. Every folder of the root is a category, hidden ones too; plain files never are.
+    const QString root = LibraryRoot() + "\\";
+    const QStringList names = next.value([&] { return platform::DirList(root, kCategoryMask); }, QStringList());
+    for (const QString& name : names) {
+        if (name == "." || name == "..")
+            continue;
+        if (!next.value([&] { return (platform::GetAttr(root + name) & platform::vbDirectory) != 0; }, false))
+            continue;
+        const std::optional<int> id = typeRowFor(name, next);
+        next([&] {
+            const ListItemPtr item = listType->ListItems().Add(name, 1);
+            item->setTag(id ? QString::number(*id) : QString());
+        });
+    }
+
+    // 4.
+    next([] { Module1::CloseRs2AndConn(); });
+
+    // 5.
+    next([&] { SyncTypeLists(); });
+
+    // 6. The first category opens on both pages.
+    if (next.holds([&] { return ListFolder->ListItems().Count() > 0; })) {
+        next([&] { ListFolder_ItemClick(ListFolder->ListItems().Item(1)); });
+        next([&] { ListFolder->ListItems().Item(1)->setSelected(true); });
+        next([&] { listType_ItemClick(listType->ListItems().Item(1)); });
+        next([&] { listType->ListItems().Item(1)->setSelected(true); });
+    }
+}
+
+void fmMain::SyncTypeLists()
+{
+    ListFolder->ListItems().Clear();
+    ComboType->Clear();
+    for (int i = 1; i <= listType->ListItems().Count(); ++i) {
+        const ListItemPtr source = listType->ListItems().Item(i);
+        ComboType->AddItem(source->Text());
+        const ListItemPtr copy = ListFolder->ListItems().Add(source->Text(), 1);
+        copy->setTag(source->Tag());
+    }
+}
+
+void fmMain::EnsureTypeFolder(const QString& name)
+{
+    const platform::FileSystemObject fso;
+    const QString path = CategoryPath(name);
+    if (!fso.FolderExists(path))
+        fso.CreateFolder(path);
+}
+
+void fmMain::listType_ItemClick(const ListItemPtr& Item)
+{
+    shared::ResumeNext next;
+    auto txtTypeName = [this] { return layout().textBox("txtTypeName"); };
+
+    // 1. No category to show: only the name fields are cleared.
+    if (next.holds([&] { return itemOf(Item).Tag().isEmpty(); })) {
+        next([&] { lbTypeName->setCaption(QString()); });
+        next([&] { txtTypeName()->setText(QString()); });
+        return;
+    }
+
+    // 2.-4.
+    next([&] { lbTypeName->setCaption(Trim(Item->Text())); });
+    next([&] { txtTypeName()->setText(Trim(Item->Text())); });
+    next([&] { Picture2->setVisible(false); });
+    next([&] { Picture1->setVisible(true); });
+
+    // 5.-6. The folder is read anew: the listing goes by way of the root.
+    next([&] { ListTxtList->ListItems().Clear(); });
+    next([&] { File1->setPath(LibraryRoot() + "\\"); });
+    // A folder gone since the category list was loaded holds no files: the root's own files,
+    // still in the listing then, are never shown as the category's.
+    const bool listed = next.value([&] {
+        File1->setPath(CategoryPath(Item->Text()));
+        return true;
+    }, false);
+
+    // 7.
+    const int files = listed ? next.value([&] { return File1->ListCount(); }, 0) : 0;
+    for (int i = 0; i < files; ++i) {
+        const QString file = next.value([&] { return File1->List(i); }, QString());
+        const QString path = CategoryPath(Item->Text()) + "\\" + file;
+        // One lookup serves both columns.
+        const platform::WIN32_FIND_DATA data = Module2::GetFileData(path);
+        ListItemPtr row;
+        next([&] { row = ListTxtList->ListItems().Add(file); });
+        next([&] { row->setSubItems(1, FormatFileSize(data)); });
+        next([&] { row->setSubItems(2, FormatFileTime(data)); });
+        next([&] { row->setSmallIcon(1); });
+    }
+
+    // 8.
+    next([&] {
+        layout().label("lbTListCount")->setCaption(QStringLiteral("当前目录共有： ")
+                                 + QString::number(ListTxtList->ListItems().Count()) + QStringLiteral("个文本"));
+    });
+}
 
 } // namespace mainwindow

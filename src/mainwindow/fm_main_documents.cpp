@@ -1,10 +1,231 @@
 #include "mainwindow/fm_main.h"
 
-// TODO: not built yet
-namespace mainwindow {
+#include "mainwindow/blank_trim.h"
+#include "platform/controls/file_list_box.h"
+#include "platform/controls/label.h"
+#include "platform/controls/list_view.h"
+#include "platform/controls/rich_text_box.h"
+#include "platform/controls/text_box.h"
+#include "platform/error.h"
+#include "platform/files/listing.h"
+#include "shared/module1_storage.h"
+#include "shared/on_error.h"
 
-void fmMain::ListFolder_ItemClick(const ListItemPtr&) {}
-void fmMain::cmdQuery_Click() {}
-void fmMain::LoadDocumentList() {}
+#include <optional>
+#include <unordered_map>
+
+namespace mainwindow {
+namespace {
+// The current category as the window holds it; none when either label is empty or the number
+// is not one, since every query of the list is built from them.
+bool holdsCategory(const QString& typeID, const QString& folderName)
+{
+    bool number = false;
+    typeID.toInt(&number);
+    return number && !folderName.isEmpty();
+}
+
+// The category's rows by title, compared as the database compares titles (only A to Z fold),
+// the first of equal titles winning as in the table's own order.
+class CategoryRows {
+public:
+    struct Row {
+        std::optional<int> id;
+        QString fontName, fontSize, fontColor, backColor;
+    };
+
+    // Every live row of Rs2, from its first.
+    void read(shared::ResumeNext& next)
+    {
+        using Module1::Rs2;
+        next([] { Rs2().MoveFirst(); });
+        while (next.value([] { return !Rs2().Eof(); }, false)) {
+            const QString title = next.value([] { return Rs2()["Title"].toString(); }, QString());
+            if (!rows_.contains(key(title)))
+                rows_.emplace(key(title), current(next));
+            if (!next.value([] { Rs2().MoveNext(); return true; }, false))
+                break;
+        }
+    }
+
+    // The row just stored through Rs2.
+    const Row* addCurrent(shared::ResumeNext& next)
+    {
+        const QString title = next.value([] { return Module1::Rs2()["Title"].toString(); }, QString());
+        return &rows_.insert_or_assign(key(title), current(next)).first->second;
+    }
+
+    const Row* find(const QString& title) const
+    {
+        const auto it = rows_.find(key(title));
+        return it == rows_.end() ? nullptr : &it->second;
+    }
+
+private:
+    static QString key(QString title)
+    {
+        for (QChar& c : title)
+            if (c >= u'A' && c <= u'Z')
+                c = QChar(c.unicode() + 32);
+        return title;
+    }
+
+    static Row current(shared::ResumeNext& next)
+    {
+        using Module1::Rs2;
+        Row row;
+        row.id = next.value([] { return std::optional<int>(Rs2()["ID"].toInt32()); }, std::optional<int>());
+        row.fontName = next.value([] { return Rs2()["FontName"].toString(); }, QString());
+        row.fontSize = next.value([] { return Rs2()["FontSize"].toString(); }, QString());
+        row.fontColor = next.value([] { return Rs2()["FontColor"].toString(); }, QString());
+        row.backColor = next.value([] { return Rs2()["BackColor"].toString(); }, QString());
+        return row;
+    }
+
+    std::unordered_map<QString, Row> rows_;   // nodes stay put as rows are added
+};
+} // namespace
+
+void fmMain::ListFolder_ItemClick(const ListItemPtr& Item)
+{
+    // 1.-2.
+    if (!ConfirmLeaveEdit())
+        return;
+    SetEditMode(false);
+
+    // 3.-4.
+    if (ListFolder->ListItems().Count() == 0)
+        return;
+    if (!Item)
+        throw platform::Error("Object variable not set");
+    if (Item->Text().isEmpty() || Item->Tag().isEmpty())
+        return;
+
+    // 5.
+    lbFolderID->setCaption(Item->Tag());
+    lbFolderName->setCaption(Item->Text());
+    lbNowType->setCaption(QStringLiteral("目录：") + Item->Text());
+
+    // 6.-7. A folder that cannot be made leaves the category current with nothing listed, rather
+    //       than the previous category's documents under its name.
+    shared::ResumeNext next;
+    next([&] { EnsureTypeFolder(Item->Text()); });
+    cmdQuery_Click();
+}
+
+void fmMain::cmdQuery_Click()
+{
+    LoadDocumentList();
+}
+
+void fmMain::LoadDocumentList()
+{
+    using Module1::Rs2;
+    shared::ResumeNext next;
+
+    // 1.-2.
+    next([&] { listTxt->ListItems().Clear(); });
+    QString keyword = next.value([&] { return Trim(txtQuery->Text()); }, QString());
+    if (keyword.isEmpty())
+        keyword = QStringLiteral("txt");
+
+    // 3. No document stays open.
+    next([&] { SetEditMode(false); });
+    next([&] { txtTitle->setText(QString()); });
+    next([&] { myTxt->setVisible(false); });
+    next([&] { myTxt->setText(QString()); });
+    next([&] { myTxt->setVisible(true); });
+    next([&] { lbTxtID->setCaption(QString()); });
+    next([&] { lbTxtName->setCaption(QString()); });
+
+    // 4. The listing goes by way of the root so that the folder is read anew. Without a current
+    //    category, or with its folder gone, nothing is listed and no row is touched: the root's
+    //    own files are no category's documents.
+    const QString typeID = next.value([&] { return lbFolderID->Caption(); }, QString());
+    const QString folderName = next.value([&] { return lbFolderName->Caption(); }, QString());
+    next([&] { File1->setPath(LibraryRoot() + "\\"); });
+    const bool listed = holdsCategory(typeID, folderName) && next.value([&] {
+        File1->setPath(CategoryPath(folderName));
+        return true;
+    }, false);
+    QStringList files;
+    if (listed)
+        next([&] {
+            for (int i = 0; i < File1->ListCount(); ++i)
+                files << File1->List(i);
+        });
+    const QString folderPath = next.value([&] { return File1->Path() + "\\"; }, QString());
+
+    if (listed) {
+        // 5.
+        const bool opened = next.value([&] {
+            Module1::OpenRs2("select * from Log where  Type=" + typeID);
+            return true;
+        }, false);
+
+        // 6. Rows whose file is gone, only when the counts differ. A row that cannot be tested
+        //    is kept.
+        if (opened && next.holds([&] { return Rs2().RecordCount() > 0 && Rs2().RecordCount() != files.size(); })) {
+            next([&] { Rs2().MoveFirst(); });
+            while (next.value([&] { return !Rs2().Eof(); }, false)) {
+                if (next.value([&] {
+                        return !platform::NormalFileExists(DocumentPath(folderName, Rs2()["Title"].toString()));
+                    }, false))
+                    next([&] { Rs2().Delete(); });
+                if (!next.value([&] { Rs2().MoveNext(); return true; }, false))
+                    break;
+            }
+        }
+
+        // 7. Every file has its row, whatever the keyword; the keyword picks what is listed.
+        //    The rows read in step 5 answer the lookup by title, as one query per file would.
+        CategoryRows rows;
+        if (opened)
+            rows.read(next);
+        for (const QString& file : files) {
+            const QString title = file.left(file.size() - 4);
+            const CategoryRows::Row* row = rows.find(title);
+            if (!row && opened) {
+                next([&] { Rs2().AddNew(); });
+                next([&] { Rs2()["Title"] = title; });
+                next([&] { Rs2()["Type"] = typeID; });
+                next([&] { Rs2()["FontSize"] = lbfSize->Caption(); });
+                next([&] { Rs2()["FontName"] = lbfName->Caption(); });
+                next([&] { Rs2()["FontColor"] = lbfColor->Caption(); });
+                next([&] { Rs2()["BackColor"] = lbbColor->Caption(); });
+                if (next.value([&] { Rs2().Update(); return true; }, false))
+                    row = rows.addCurrent(next);
+                else
+                    next([&] { Rs2().CancelUpdate(); });
+            }
+
+            if (!file.contains(keyword, Qt::CaseSensitive))
+                continue;
+            ListItemPtr item;
+            next([&] { item = listTxt->ListItems().Add(title, 1); });
+            if (!item)
+                continue;
+            next([&] { item->setSubItems(1, folderPath); });
+            if (row) {
+                next([&] { item->setSubItems(2, row->fontName); });
+                next([&] { item->setSubItems(3, row->fontSize); });
+                next([&] { item->setSubItems(4, row->fontColor); });
+                next([&] { item->setSubItems(5, row->backColor); });
+            }
+            // Without a row the item carries no number, so that it can never open, change or
+            // delete another document.
+            item->setTag(row && row->id ? QString::number(*row->id) : QString());
+        }
+    }
+
+    // 8.-10.
+    next([] { Module1::CloseRs2AndConn(); });
+    if (next.value([&] { return listTxt->ListItems().Count() > 0; }, false))
+        next([&] { listTxt_ItemClick(listTxt->ListItems().Item(1)); });
+    next([&] {
+        lbcolname->setCaption(QStringLiteral("【共") + QString::number(listTxt->ListItems().Count())
+                              + QStringLiteral("篇文本】"));
+    });
+}
 
 } // namespace mainwindow
