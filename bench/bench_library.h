@@ -1,0 +1,25 @@
+#pragma once
+// A temporary program folder for the benchmark: a database made from the shipped schema and
+// one category of generated documents.
+#include <QString>
+#include <QTemporaryDir>
+
+namespace bench {
+
+class BenchLibrary {
+public:
+    // count documents of about 3 KB in the category "Bench"; every second one has its Log row
+    // already, the others are adopted by the first load.
+    explicit BenchLibrary(int count);
+    ~BenchLibrary();
+    BenchLibrary(const BenchLibrary&) = delete;
+    BenchLibrary& operator=(const BenchLibrary&) = delete;
+
+    int rows() const;   // Log rows now in the database
+
+private:
+    QString path(const QString& relative) const { return dir_.path() + "/" + relative; }
+    QTemporaryDir dir_;
+};
+
+} // namespace bench
