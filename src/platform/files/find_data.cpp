@@ -4,7 +4,12 @@
 #include "platform/files/listing.h"
 #include "platform/files/windows_path.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTimeZone>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <set>
 
@@ -28,10 +33,28 @@ QString padded(const QString& name, int length)
     return text + QString(length - text.size(), QChar(0));
 }
 
-QDateTime creationTime(const QFileInfo& info)
+struct EntryTimes {
+    FILETIME creation, access, write;
+};
+
+// Straight from the file system in UTC: the file information's times come in local time, and
+// each conversion back would look the time zone up anew (twice per time, for every file of a
+// listed folder). A missing birth time gives the last write time.
+EntryTimes timesOf(const QFileInfo& info)
 {
-    const QDateTime birth = info.birthTime();
-    return birth.isValid() ? birth : info.lastModified();
+    struct statx sx {};
+    if (statx(AT_FDCWD, QFile::encodeName(info.absoluteFilePath()).constData(), 0,
+              STATX_BASIC_STATS | STATX_BTIME, &sx) != 0) {
+        const QDateTime birth = info.birthTime();
+        return {toFileTime(birth.isValid() ? birth : info.lastModified()), toFileTime(info.lastRead()),
+                toFileTime(info.lastModified())};
+    }
+    const auto utc = [](const struct statx_timestamp& t) {
+        return toFileTime(QDateTime::fromMSecsSinceEpoch(qint64(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000,
+                                                         QTimeZone::utc()));
+    };
+    const bool born = (sx.stx_mask & STATX_BTIME) != 0 && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
+    return {utc(born ? sx.stx_btime : sx.stx_mtime), utc(sx.stx_atime), utc(sx.stx_mtime)};
 }
 } // namespace
 
@@ -51,9 +74,10 @@ HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data)
 
     data = WIN32_FIND_DATA{};
     data.dwFileAttributes = DWORD(attributesOf(info));
-    data.ftCreationTime = toFileTime(creationTime(info));
-    data.ftLastAccessTime = toFileTime(info.lastRead());
-    data.ftLastWriteTime = toFileTime(info.lastModified());
+    const EntryTimes times = timesOf(info);
+    data.ftCreationTime = times.creation;
+    data.ftLastAccessTime = times.access;
+    data.ftLastWriteTime = times.write;
     if (info.isFile()) {
         const auto size = std::uint64_t(info.size());
         data.nFileSizeHigh = DWORD(size >> 32);
