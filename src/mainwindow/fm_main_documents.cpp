@@ -38,11 +38,14 @@ public:
     void read(shared::ResumeNext& next)
     {
         using Module1::Rs2;
+        const std::optional<Columns> columns = columnsOf(next);
+        if (!columns)
+            return;
         next([] { Rs2().MoveFirst(); });
         while (next.value([] { return !Rs2().Eof(); }, false)) {
-            const QString title = next.value([] { return Rs2()["Title"].toString(); }, QString());
-            if (!rows_.contains(key(title)))
-                rows_.emplace(key(title), current(next));
+            QString title = key(next.value([&] { return columns->title.toString(); }, QString()));
+            if (!rows_.contains(title))
+                rows_.emplace(std::move(title), current(*columns, next));
             if (!next.value([] { Rs2().MoveNext(); return true; }, false))
                 break;
         }
@@ -51,8 +54,11 @@ public:
     // The row just stored through Rs2.
     const Row* addCurrent(shared::ResumeNext& next)
     {
-        const QString title = next.value([] { return Module1::Rs2()["Title"].toString(); }, QString());
-        return &rows_.insert_or_assign(key(title), current(next)).first->second;
+        const std::optional<Columns> columns = columnsOf(next);
+        if (!columns)
+            return nullptr;
+        const QString title = next.value([&] { return columns->title.toString(); }, QString());
+        return &rows_.insert_or_assign(key(title), current(*columns, next)).first->second;
     }
 
     const Row* find(const QString& title) const
@@ -62,6 +68,20 @@ public:
     }
 
 private:
+    // Looked up by name once, not once per row.
+    struct Columns {
+        platform::Field id, title, fontName, fontSize, fontColor, backColor;
+    };
+
+    static std::optional<Columns> columnsOf(shared::ResumeNext& next)
+    {
+        using Module1::Rs2;
+        return next.value([] {
+            return std::optional<Columns>(Columns{Rs2()["ID"], Rs2()["Title"], Rs2()["FontName"], Rs2()["FontSize"],
+                                                  Rs2()["FontColor"], Rs2()["BackColor"]});
+        }, std::optional<Columns>());
+    }
+
     static QString key(QString title)
     {
         for (QChar& c : title)
@@ -70,15 +90,14 @@ private:
         return title;
     }
 
-    static Row current(shared::ResumeNext& next)
+    static Row current(const Columns& c, shared::ResumeNext& next)
     {
-        using Module1::Rs2;
         Row row;
-        row.id = next.value([] { return std::optional<int>(Rs2()["ID"].toInt32()); }, std::optional<int>());
-        row.fontName = next.value([] { return Rs2()["FontName"].toString(); }, QString());
-        row.fontSize = next.value([] { return Rs2()["FontSize"].toString(); }, QString());
-        row.fontColor = next.value([] { return Rs2()["FontColor"].toString(); }, QString());
-        row.backColor = next.value([] { return Rs2()["BackColor"].toString(); }, QString());
+        row.id = next.value([&] { return std::optional<int>(c.id.toInt32()); }, std::optional<int>());
+        row.fontName = next.value([&] { return c.fontName.toString(); }, QString());
+        row.fontSize = next.value([&] { return c.fontSize.toString(); }, QString());
+        row.fontColor = next.value([&] { return c.fontColor.toString(); }, QString());
+        row.backColor = next.value([&] { return c.backColor.toString(); }, QString());
         return row;
     }
 
