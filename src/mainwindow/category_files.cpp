@@ -1,21 +1,10 @@
 #include "mainwindow/category_files.h"
 
 #include "platform/error.h"
-#include "shared/module2.h"
 
 #include <cstdint>
 
 namespace mainwindow {
-
-QString FormatFileSize(const QString& path)
-{
-    return FormatFileSize(Module2::GetFileData(path));
-}
-
-QString FormatFileTime(const QString& path)
-{
-    return FormatFileTime(Module2::GetFileData(path));
-}
 
 QString FormatFileSize(const platform::WIN32_FIND_DATA& data)
 {

@@ -162,6 +162,8 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
         const platform::WIN32_FIND_DATA data = Module2::GetFileData(path);
         ListItemPtr row;
         next([&] { row = ListTxtList->ListItems().Add(file); });
+        if (!row)
+            continue;
         next([&] { row->setSubItems(1, FormatFileSize(data)); });
         next([&] { row->setSubItems(2, FormatFileTime(data)); });
         next([&] { row->setSmallIcon(1); });
@@ -170,7 +172,8 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
     // 8.
     next([&] {
         layout().label("lbTListCount")->setCaption(QStringLiteral("当前目录共有： ")
-                                 + QString::number(ListTxtList->ListItems().Count()) + QStringLiteral("个文本"));
+                                                   + QString::number(ListTxtList->ListItems().Count())
+                                                   + QStringLiteral("个文本"));
     });
 }
 
