@@ -39,6 +39,10 @@ namespace controls {
 class iButton;
 }
 
+namespace shared {
+class ResumeNext;
+}
+
 namespace mainwindow {
 
 using platform::ListItemPtr;
@@ -187,6 +191,9 @@ public:
 private:
     void findControls();
     void bindEvents();
+    // Empties the title box, the editor (filled while hidden) and the current-document labels,
+    // each step passed over on failure.
+    void ClearOpenDocument(shared::ResumeNext& next);
 
     std::unique_ptr<platform::Form> form_;
     platform::Layout layout_;

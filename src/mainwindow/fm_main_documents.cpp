@@ -150,12 +150,7 @@ void fmMain::LoadDocumentList()
 
     // 3. No document stays open.
     next([&] { SetEditMode(false); });
-    next([&] { txtTitle->setText(QString()); });
-    next([&] { myTxt->setVisible(false); });
-    next([&] { myTxt->setText(QString()); });
-    next([&] { myTxt->setVisible(true); });
-    next([&] { lbTxtID->setCaption(QString()); });
-    next([&] { lbTxtName->setCaption(QString()); });
+    ClearOpenDocument(next);
 
     // 4. The listing goes by way of the root so that the folder is read anew. Without a current
     //    category, or with its folder gone, nothing is listed and no row is touched: the root's

@@ -84,12 +84,7 @@ void fmMain::listTxt_ItemClick(const ListItemPtr& itemClicked)
         next([&] { ShowWordCount(); });
         next([&] { ShowDocumentButtons(true); });
     } else {
-        next([&] { txtTitle->setText(QString()); });
-        next([&] { myTxt->setVisible(false); });
-        next([&] { myTxt->setText(QString()); });
-        next([&] { myTxt->setVisible(true); });
-        next([&] { lbTxtID->setCaption(QString()); });
-        next([&] { lbTxtName->setCaption(QString()); });
+        ClearOpenDocument(next);
         next([&] { ShowDocumentButtons(false); });
     }
 
@@ -206,6 +201,16 @@ void fmMain::myTxt_Change()
         cmdSave->setVisible(true);
         SetEditMode(true);
     }
+}
+
+void fmMain::ClearOpenDocument(shared::ResumeNext& next)
+{
+    next([&] { txtTitle->setText(QString()); });
+    next([&] { myTxt->setVisible(false); });
+    next([&] { myTxt->setText(QString()); });
+    next([&] { myTxt->setVisible(true); });
+    next([&] { lbTxtID->setCaption(QString()); });
+    next([&] { lbTxtName->setCaption(QString()); });
 }
 
 } // namespace mainwindow
