@@ -11,6 +11,8 @@
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
 
+#include <QSet>
+
 #include <optional>
 #include <unordered_map>
 
@@ -24,6 +26,28 @@ bool holdsCategory(const QString& typeID, const QString& folderName)
     typeID.toInt(&number);
     return number && !folderName.isEmpty();
 }
+
+// Whether a row's file is gone, answered from the listing just read: it holds every normal
+// ".txt" file of the folder, so a title without a folder separator that it lacks has no file.
+// Asking the file system instead would read the whole folder once per missing name.
+class ListedFiles {
+public:
+    explicit ListedFiles(const QStringList& files)
+    {
+        for (const QString& file : files)
+            folded_.insert(file.toCaseFolded());
+    }
+
+    bool gone(const QString& folderName, const QString& title) const
+    {
+        if (title.contains(u'\\') || title.contains(u'/'))
+            return !platform::NormalFileExists(DocumentPath(folderName, title));
+        return !folded_.contains((title + ".txt").toCaseFolded());
+    }
+
+private:
+    QSet<QString> folded_;
+};
 
 // The category's rows by title, compared as the database compares titles (only A to Z fold),
 // the first of equal titles winning as in the table's own order.
@@ -180,10 +204,11 @@ void fmMain::LoadDocumentList()
         // 6. Rows whose file is gone, only when the counts differ. A row that cannot be tested
         //    is kept.
         if (opened && next.holds([&] { return Rs2().RecordCount() > 0 && Rs2().RecordCount() != files.size(); })) {
+            const ListedFiles listing(files);
             next([&] { Rs2().MoveFirst(); });
             while (next.value([&] { return !Rs2().Eof(); }, false)) {
                 if (next.value([&] {
-                        return !platform::NormalFileExists(DocumentPath(folderName, Rs2()["Title"].toString()));
+                        return listing.gone(folderName, Rs2()["Title"].toString());
                     }, false))
                     next([&] { Rs2().Delete(); });
                 if (!next.value([&] { Rs2().MoveNext(); return true; }, false))

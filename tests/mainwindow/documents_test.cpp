@@ -116,10 +116,13 @@ TEST_F(DocumentsTest, FileAndRowDifferingInCaseAreOneDocument)
     folder.exec("insert into Types (TypeName) values ('Alpha')");
     folder.exec("insert into Log (ID, Title, Type, FontSize, FontName, FontColor, BackColor) "
                 "values (7, 'abc', 1, 20, 'Serif', 255, 65535)");
+    folder.exec("insert into Log (Title, Type) values ('gone', 1)");
     file("Alpha/ABC.txt");
     start();
 
+    // Two rows for one file: the stale one goes, the one matching in another case stays.
     EXPECT_EQ(rows(), 1);
+    EXPECT_EQ(rows("ID=7"), 1);
     ASSERT_EQ(documentTitles(), QStringList({"ABC"}));
     EXPECT_EQ(item(1)->Tag(), "7");
     EXPECT_EQ(item(1)->SubItems(2), "Serif");
