@@ -7,29 +7,38 @@
 
 namespace platform {
 
-int mouseButtons(const QMouseEvent* e)
+int buttonMask(Qt::MouseButtons buttons)
 {
-    const Qt::MouseButtons held = e->type() == QEvent::MouseMove ? e->buttons() : Qt::MouseButtons(e->button());
     int mask = 0;
-    if (held & Qt::LeftButton)
+    if (buttons & Qt::LeftButton)
         mask |= vbLeftButton;
-    if (held & Qt::RightButton)
+    if (buttons & Qt::RightButton)
         mask |= vbRightButton;
-    if (held & Qt::MiddleButton)
+    if (buttons & Qt::MiddleButton)
         mask |= vbMiddleButton;
     return mask;
 }
 
-int shiftState(const QMouseEvent* e)
+int shiftMask(Qt::KeyboardModifiers modifiers)
 {
     int mask = 0;
-    if (e->modifiers() & Qt::ShiftModifier)
+    if (modifiers & Qt::ShiftModifier)
         mask |= vbShiftMask;
-    if (e->modifiers() & Qt::ControlModifier)
+    if (modifiers & Qt::ControlModifier)
         mask |= vbCtrlMask;
-    if (e->modifiers() & Qt::AltModifier)
+    if (modifiers & Qt::AltModifier)
         mask |= vbAltMask;
     return mask;
+}
+
+int mouseButtons(const QMouseEvent* e)
+{
+    return buttonMask(e->type() == QEvent::MouseMove ? e->buttons() : Qt::MouseButtons(e->button()));
+}
+
+int shiftState(const QMouseEvent* e)
+{
+    return shiftMask(e->modifiers());
 }
 
 void raiseMouse(const MouseHandler& handler, const QMouseEvent* e)

@@ -1,6 +1,8 @@
 #pragma once
 // Mouse events as the handlers take them: button and shift masks, position in twips within the
 // control that raised the event.
+#include <Qt>
+
 #include <functional>
 
 class QMouseEvent;
@@ -16,6 +18,10 @@ inline constexpr int vbCtrlMask = 2;
 inline constexpr int vbAltMask = 4;
 
 using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
+
+// Qt's buttons and modifiers as the toolkit's button and shift masks.
+int buttonMask(Qt::MouseButtons buttons);
+int shiftMask(Qt::KeyboardModifiers modifiers);
 
 // The buttons held (moves) or the button that changed (presses and releases).
 int mouseButtons(const QMouseEvent* e);

@@ -1,6 +1,8 @@
 // Qt's input in the toolkit's terms, delivered to the control's handlers.
 #include "platform/controls/user_control.h"
 
+#include "platform/controls/mouse_events.h"
+
 #include "platform/window/twips.h"
 
 #include <QFocusEvent>
@@ -12,26 +14,12 @@ namespace {
 
 short buttonCode(Qt::MouseButtons buttons)
 {
-    short code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= 1;
-    if (buttons & Qt::RightButton)
-        code |= 2;
-    if (buttons & Qt::MiddleButton)
-        code |= 4;
-    return code;
+    return static_cast<short>(buttonMask(buttons));
 }
 
 short shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    short code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= 1;
-    if (modifiers & Qt::ControlModifier)
-        code |= 2;
-    if (modifiers & Qt::AltModifier)
-        code |= 4;
-    return code;
+    return static_cast<short>(shiftMask(modifiers));
 }
 
 struct Place {
