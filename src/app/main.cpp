@@ -2,6 +2,7 @@
 #include "mainwindow/fm_main.h"
 #include "mainwindow/fm_msg.h"
 #include "platform/controls/form.h"
+#include "update/link_labels.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     mainwindow::fmMain window;
     mainwindow::setMessageOwner(&window.form());
+    update::Attach(window);   // the link labels, and the update check of the start-up tick
 
     // Unloading the main window ends the program whatever else is left: the message dialog,
     // hidden between uses, never keeps it running.

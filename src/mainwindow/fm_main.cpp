@@ -125,6 +125,15 @@ void fmMain::findControls()
     lbfSize = l.label("lbfSize");
     lbfColor = l.label("lbfColor");
     lbbColor = l.label("lbbColor");
+    lbNewVersion = l.label("lbNewVersion");
+    lbSoftUrl = l.label("lbSoftUrl");
+    lbADL = l.label("lbADL");
+    lbADUL = l.label("lbADUL");
+    lbADR = l.label("lbADR");
+    lbADUR = l.label("lbADUR");
+    lbTarnwick = l.label("lbTarnwick");
+    lbSoftPage = l.label("lbSoftPage");
+    imgLogo = l.image("imgLogo");
 
     Timer1 = l.timer("Timer1");
     File1 = l.fileListBox("File1");
@@ -159,6 +168,9 @@ void fmMain::bindEvents()
     ListFolder->onItemClick = [this](const ListItemPtr& item) { ListFolder_ItemClick(item); };
     listTxt->onItemClick = [this](const ListItemPtr& item) { listTxt_ItemClick(item); };
     listType->onItemClick = [this](const ListItemPtr& item) { listType_ItemClick(item); };
+    listType->onDblClick = [this] { listType_DblClick(); };
+    ListTxtList->onDblClick = [this] { ListTxtList_DblClick(); };
+    lbLen->onDblClick = [this] { lbLen_DblClick(); };
     myTxt->onChange = [this] { myTxt_Change(); };
     cmdFontColor->onClick = [this] { cmdFontColor_Click(); };
     cmdBackColor->onClick = [this] { cmdBackColor_Click(); };

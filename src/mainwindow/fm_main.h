@@ -10,6 +10,9 @@
 //   fm_main_update.cpp      updating and deleting the open document
 //   fm_main_style.cpp       the text style and the default style
 //   fm_main_panels.cpp      the three panels and the menu marks
+//   fm_main_outside.cpp     documents and folders opened in programs outside
+// The update check and the link labels are the update area's (src/update), which binds them to
+// this window's controls and hands the check in as CheckUpdate.
 #include "platform/controls/layout.h"
 #include "platform/controls/list_item.h"
 #include "platform/window/win_types.h"
@@ -17,6 +20,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace platform {
@@ -120,6 +124,14 @@ public:
     void btTxt_Click();
     void ShowMenuMark(short index);
 
+    // ---- documents and folders opened outside
+    void listType_DblClick();
+    void ListTxtList_DblClick();
+    void lbLen_DblClick();
+
+    // ---- the update check, run once by the start-up tick; none until one is handed in
+    std::function<void()> CheckUpdate;
+
     // ---- members of the window
     platform::LONG HandCursor = 0;
     bool IsEditing = false;
@@ -181,6 +193,15 @@ public:
     platform::Label* lbfSize = nullptr;
     platform::Label* lbfColor = nullptr;
     platform::Label* lbbColor = nullptr;
+    platform::Label* lbNewVersion = nullptr;
+    platform::Label* lbSoftUrl = nullptr;
+    platform::Label* lbADL = nullptr;
+    platform::Label* lbADUL = nullptr;
+    platform::Label* lbADR = nullptr;
+    platform::Label* lbADUR = nullptr;
+    platform::Label* lbTarnwick = nullptr;
+    platform::Label* lbSoftPage = nullptr;
+    platform::Image* imgLogo = nullptr;
 
     platform::Timer* Timer1 = nullptr;
     platform::FileListBox* File1 = nullptr;

@@ -175,9 +175,11 @@ void fmMain::btBottom_Click()
     btBottom->setVisible(false);
 }
 
-// The start-up tick runs once.
+// The start-up tick runs the update check once.
 void fmMain::Timer1_Timer()
 {
+    if (CheckUpdate)
+        CheckUpdate();
     Timer1->setEnabled(false);
 }
 

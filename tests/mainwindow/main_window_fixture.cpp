@@ -28,10 +28,12 @@ MainWindowTest::~MainWindowTest()
     window_.reset();
 }
 
-void MainWindowTest::start()
+void MainWindowTest::start(const std::function<void(mainwindow::fmMain&)>& beforeLoad)
 {
     window_ = std::make_unique<mainwindow::fmMain>();
     mainwindow::setMessageOwner(&window_->form());
+    if (beforeLoad)
+        beforeLoad(*window_);
     window_->Show();
     QApplication::processEvents();
 }

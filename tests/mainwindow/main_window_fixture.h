@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace testsupport {
@@ -23,8 +24,9 @@ protected:
     MainWindowTest();
     ~MainWindowTest() override;
 
-    // Loads and shows the window (Form_Load runs). Call after preparing the folder.
-    void start();
+    // Loads and shows the window (Form_Load runs). Call after preparing the folder; beforeLoad,
+    // if any, gets the window once it is made, before it loads.
+    void start(const std::function<void(mainwindow::fmMain&)>& beforeLoad = {});
     mainwindow::fmMain& w() { return *window_; }
 
     // The answers the person gives, in order; a dialog with no answer left is closed with Ok

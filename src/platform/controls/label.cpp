@@ -37,6 +37,13 @@ void Label::setCaption(const QString& caption)
     setText(shown);
 }
 
+void Label::setFontUnderline(bool underline)
+{
+    QFont f = font();
+    f.setUnderline(underline);
+    setFont(f);
+}
+
 void Label::setBackStyle(int style)
 {
     backStyle_ = style;

@@ -23,6 +23,8 @@ public:
     void setAlignment(int alignment);
     int BorderStyle() const { return borderStyle_; }   // 0 none, 1 single line
     void setBorderStyle(int style);
+    bool FontUnderline() const { return font().underline(); }
+    void setFontUnderline(bool underline);
 
 protected:
     void paintBackColor(LONG ole) override;

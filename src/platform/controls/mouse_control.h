@@ -51,7 +51,13 @@ protected:
         if (click && onClick)
             onClick();
     }
-    void mouseMoveEvent(QMouseEvent* e) override { raiseMouse(onMouseMove, e); }
+    // Each move shows the control's own pointer first, as the window's ordinary pointer
+    // handling does; a pointer set by the MouseMove handler lasts until the next move.
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        applyMousePointer(this, pointer_);
+        raiseMouse(onMouseMove, e);
+    }
     void mouseDoubleClickEvent(QMouseEvent* e) override
     {
         if (e->button() == Qt::LeftButton && onDblClick)

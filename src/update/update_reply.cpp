@@ -1,0 +1,28 @@
+#include "update/update_reply.h"
+
+#include "mainwindow/blank_trim.h"
+
+#include <QRegularExpression>
+
+namespace update {
+
+QStringList ReplyFields(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    return text.split(QLatin1Char('|'));
+}
+
+bool IsBlank(const QString& field)
+{
+    return mainwindow::Trim(field).isEmpty();
+}
+
+bool IsNumericText(const QString& text)
+{
+    static const QRegularExpression number(
+        QStringLiteral(R"(\A[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?\z)"));
+    return number.match(mainwindow::Trim(text)).hasMatch();
+}
+
+} // namespace update
