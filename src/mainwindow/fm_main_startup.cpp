@@ -175,9 +175,12 @@ void fmMain::btBottom_Click()
     btBottom->setVisible(false);
 }
 
-// The start-up tick runs the update check once.
+// The start-up tick runs the update check once. The check holds the window while it waits for
+// the reply, so it waits for the window to be on the screen first: start-up never waits for it.
 void fmMain::Timer1_Timer()
 {
+    if (!form().IsOnScreen())
+        return;
     if (CheckUpdate)
         CheckUpdate();
     Timer1->setEnabled(false);

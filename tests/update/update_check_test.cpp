@@ -1,5 +1,6 @@
 #include "update/update_window.h"
 
+#include "platform/controls/form.h"
 #include "update/update_check.h"
 #include "update/update_reply.h"
 
@@ -52,6 +53,23 @@ TEST_F(UpdateCheck, TheStartUpTickAsksOnceForTheVersionFileAndTakesTheSixFields)
     // Nothing asks again later.
     QTest::qWait(100);
     EXPECT_EQ(server.requests().size(), 1);
+}
+
+// The check holds the window while it waits, so it waits for the window to be on the screen.
+TEST_F(UpdateCheck, TheStartUpTickWaitsForTheWindowToBeOnTheScreen)
+{
+    server.answer(200, "2.1");
+    mainwindow::fmMain window;
+    update::Attach(window);
+    window.form().Load();
+    QTest::qWait(100);
+    EXPECT_TRUE(server.requests().isEmpty());
+    EXPECT_TRUE(window.Timer1->Enabled());
+
+    window.Show();
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return !window.Timer1->Enabled(); }, 5000));
+    EXPECT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(window.lbNewVersion->Caption(), QStringLiteral("发现新版本2.1 点此下载"));
 }
 
 TEST_F(UpdateCheck, TheVersionAloneOffersItAndLeavesTheOtherLabelsAsDesigned)

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QIcon>
+#include <QWindow>
 
 namespace platform {
 
@@ -67,6 +68,12 @@ void Form::Show()
     Load();
     if (loaded_)
         show();
+}
+
+bool Form::IsOnScreen() const
+{
+    const QWindow* window = windowHandle();
+    return window && window->isExposed();
 }
 
 void Form::ShowModal(QWidget* owner)

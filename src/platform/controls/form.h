@@ -34,6 +34,8 @@ public:
     bool isLoaded() const { return loaded_; }
     void Show();
     void Hide() { hide(); }
+    // True once the window is on the screen and drawn there (its first expose handled).
+    bool IsOnScreen() const;
     // Shows the form modally over owner and returns when it is hidden or unloaded.
     void ShowModal(QWidget* owner);
     // Sends WM_CLOSE through the window's procedure; the default procedure unloads.
