@@ -3,6 +3,7 @@
 // shape. Its mouse input stops here and does not reach its container.
 #include "platform/controls/control.h"
 #include "platform/controls/mouse_events.h"
+#include "platform/window/cursor.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -51,12 +52,17 @@ protected:
         if (click && onClick)
             onClick();
     }
-    // Each move shows the control's own pointer first, as the window's ordinary pointer
-    // handling does; a pointer set by the MouseMove handler lasts until the next move.
+    // A pointer that the MouseMove handler sets lasts until the next move; a move whose handler
+    // sets none shows the control's own pointer again, as the window's ordinary pointer
+    // handling does.
     void mouseMoveEvent(QMouseEvent* e) override
     {
-        applyMousePointer(this, pointer_);
+        this->setProperty(kCursorSetProperty, false);
         raiseMouse(onMouseMove, e);
+        const bool set = this->property(kCursorSetProperty).toBool();
+        if (!set && handlerCursor_)
+            applyMousePointer(this, pointer_);
+        handlerCursor_ = set;
     }
     void mouseDoubleClickEvent(QMouseEvent* e) override
     {
@@ -67,6 +73,7 @@ protected:
 private:
     ClickTracker clicks_;
     int pointer_ = 0;
+    bool handlerCursor_ = false;
 };
 
 } // namespace platform

@@ -25,8 +25,10 @@ QCursor cursorOf(LONG handle)
 
 LONG SetCursor(QWidget* over, LONG handle)
 {
-    if (over)
+    if (over) {
         over->setCursor(cursorOf(handle));
+        over->setProperty(kCursorSetProperty, true);
+    }
     return handle;
 }
 

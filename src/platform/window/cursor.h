@@ -16,7 +16,9 @@ inline constexpr const char* IDC_ARROW = "#32512";
 LONG LoadCursor(LONG instance, const QString& name);
 QCursor cursorOf(LONG handle);   // the arrow for an unknown handle
 
-// Shows the cursor over the widget (the pointer's current window).
+// Shows the cursor over the widget (the pointer's current window), and marks the widget with
+// kCursorSetProperty, so that a control can tell whether its move handler set one.
 LONG SetCursor(QWidget* over, LONG handle);
+inline constexpr const char* kCursorSetProperty = "qmCursorSet";
 
 } // namespace platform
