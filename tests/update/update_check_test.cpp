@@ -6,6 +6,8 @@
 
 #include <QFont>
 
+#include <cstdio>
+
 namespace {
 
 using namespace testsupport;
