@@ -1,9 +1,9 @@
 #include "update/link_labels.h"
 
 #include "mainwindow/fm_main.h"
+#include "platform/controls/form.h"
 #include "platform/controls/image.h"
 #include "platform/controls/label.h"
-#include "platform/controls/form.h"
 #include "platform/shell/shell_execute.h"
 #include "platform/shell/web_address.h"
 #include "platform/window/cursor.h"
