@@ -16,6 +16,7 @@ public:
     BenchLibrary& operator=(const BenchLibrary&) = delete;
 
     int rows() const;   // Log rows now in the database
+    QString folder(const QString& relative) const { return path(relative); }   // native path
 
 private:
     QString path(const QString& relative) const { return dir_.path() + "/" + relative; }

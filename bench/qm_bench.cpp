@@ -7,70 +7,34 @@
 // the first start-up also adopts the other half. Later start-ups find every row present (the
 // median of three is shown). The reload is the median of seven runs of the search button's
 // handler.
+//
+// Then, for the sizes from 1,000 on, the category manager: showing the category's files (the
+// median of seven clicks on it) and deleting the whole category after the question's yes.
+#include "bench_category_manager.h"
 #include "bench_library.h"
+#include "bench_window.h"
 
-#include "mainwindow/fm_main.h"
-#include "mainwindow/fm_msg.h"
-#include "platform/controls/form.h"
 #include "platform/controls/list_view.h"
-#include "platform/controls/timer.h"
-#include "shared/module1_storage.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
-#include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace {
+using bench::closeDown;
+using bench::median;
+using bench::startUp;
+using bench::Started;
+
 constexpr int kReloads = 7;
 constexpr int kStarts = 3;
-
-struct Started {
-    std::unique_ptr<mainwindow::fmMain> window;
-    double seconds = 0;
-};
-
-Started startUp()
-{
-    QElapsedTimer clock;
-    clock.start();
-    Started s;
-    s.window = std::make_unique<mainwindow::fmMain>();
-    mainwindow::setMessageOwner(&s.window->form());
-    s.window->Show();
-    s.window->Timer1->setEnabled(false);   // the update check is no part of start-up here
-    QApplication::processEvents();
-    s.seconds = clock.nsecsElapsed() / 1e9;
-    return s;
-}
-
-void closeDown(Started& s)
-{
-    mainwindow::setMessageOwner(nullptr);
-    s.window.reset();
-    Module1::CloseRs();
-    Module1::CloseRs2AndConn();
-}
-
-double median(std::vector<double> runs)
-{
-    std::sort(runs.begin(), runs.end());
-    return runs[runs.size() / 2];
-}
 
 std::vector<double> reloads(mainwindow::fmMain& w)
 {
     std::vector<double> runs;
-    for (int i = 0; i < kReloads; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        w.cmdQuery_Click();
-        QApplication::processEvents();
-        runs.push_back(clock.nsecsElapsed() / 1e9);
-    }
+    for (int i = 0; i < kReloads; ++i)
+        runs.push_back(bench::timed([&] { w.cmdQuery_Click(); }));
     return runs;
 }
 
@@ -121,5 +85,6 @@ int main(int argc, char** argv)
         std::printf("| %d | %.3f s | %.3f s | %.3f s |\n", n, first.seconds, second, reload);
         std::fflush(stdout);
     }
+    ok &= bench::categoryManager(sizes);
     return ok ? 0 : 1;
 }

@@ -97,6 +97,12 @@ void fmMain::findControls()
     cmdFormat = button("cmdFormat");
     cmdDef = button("cmdDef");
     cmdDoDef = button("cmdDoDef");
+    cmdTypeAdd = button("cmdTypeAdd");
+    cmdTypeEdit = button("cmdTypeEdit");
+    cmdTypeDel = button("cmdTypeDel");
+    cmdTypeSave = button("cmdTypeSave");
+    cmdTypeUpdate = button("cmdTypeUpdate");
+    cmdTypeCancel = button("cmdTypeCancel");
 
     ListFolder = l.listView("ListFolder");
     listTxt = l.listView("listTxt");
@@ -105,6 +111,7 @@ void fmMain::findControls()
 
     txtQuery = l.textBox("txtQuery");
     txtTitle = l.textBox("txtTitle");
+    txtTypeName = l.textBox("txtTypeName");
     ComboType = l.comboBox("ComboType");
     cmdFontName = l.comboBox("cmdFontName");
     cmdFontSize = l.comboBox("cmdFontSize");
@@ -115,6 +122,7 @@ void fmMain::findControls()
     lbcolname = l.label("lbcolname");
     lbLen = l.label("lbLen");
     lbTypeName = l.label("lbTypeName");
+    lbTListCount = l.label("lbTListCount");
     cmdFontColor = l.label("cmdFontColor");
     cmdBackColor = l.label("cmdBackColor");
     lbFolderID = l.label("lbFolderID");
@@ -160,7 +168,11 @@ void fmMain::bindEvents()
         {cmdDel, &fmMain::cmdDel_Click},       {cmdSave, &fmMain::cmdSave_Click},
         {cmdUpdate, &fmMain::cmdUpdate_Click}, {cmdCancel, &fmMain::cmdCancel_Click},
         {cmdFormat, &fmMain::cmdFormat_Click}, {cmdDef, &fmMain::cmdDef_Click},
-        {cmdDoDef, &fmMain::cmdDoDef_Click},
+        {cmdDoDef, &fmMain::cmdDoDef_Click},   {btTypes, &fmMain::btTypes_Click},
+        {btAbout, &fmMain::btAbout_Click},     {cmdTypeAdd, &fmMain::cmdTypeAdd_Click},
+        {cmdTypeEdit, &fmMain::cmdTypeEdit_Click}, {cmdTypeDel, &fmMain::cmdTypeDel_Click},
+        {cmdTypeSave, &fmMain::cmdTypeSave_Click}, {cmdTypeUpdate, &fmMain::cmdTypeUpdate_Click},
+        {cmdTypeCancel, &fmMain::cmdTypeCancel_Click},
     };
     for (const auto& [button, handler] : clicks)
         button->Click = [this, handler = handler] { (this->*handler)(); };

@@ -10,6 +10,7 @@
 //   fm_main_update.cpp      updating and deleting the open document
 //   fm_main_style.cpp       the text style and the default style
 //   fm_main_panels.cpp      the three panels and the menu marks
+//   fm_main_types.cpp       the category manager: adding, renaming and deleting categories
 //   fm_main_outside.cpp     documents and folders opened in programs outside
 // The update check and the link labels are the update area's (src/update), which binds them to
 // this window's controls and hands the check in as CheckUpdate.
@@ -122,6 +123,8 @@ public:
 
     // ---- panels
     void btTxt_Click();
+    void btTypes_Click();
+    void btAbout_Click();
     void ShowMenuMark(short index);
 
     // ---- documents and folders opened outside
@@ -131,6 +134,15 @@ public:
 
     // ---- the update check, run once by the start-up tick; none until one is handed in
     std::function<void()> CheckUpdate;
+
+    // ---- category manager: adding, renaming and deleting categories
+    void cmdTypeAdd_Click();
+    void cmdTypeEdit_Click();
+    void cmdTypeCancel_Click();
+    bool CheckTypeName();
+    void cmdTypeSave_Click();
+    void cmdTypeUpdate_Click();
+    void cmdTypeDel_Click();
 
     // ---- members of the window
     platform::LONG HandCursor = 0;
@@ -165,6 +177,12 @@ public:
     controls::iButton* cmdFormat = nullptr;
     controls::iButton* cmdDef = nullptr;
     controls::iButton* cmdDoDef = nullptr;
+    controls::iButton* cmdTypeAdd = nullptr;
+    controls::iButton* cmdTypeEdit = nullptr;
+    controls::iButton* cmdTypeDel = nullptr;
+    controls::iButton* cmdTypeSave = nullptr;
+    controls::iButton* cmdTypeUpdate = nullptr;
+    controls::iButton* cmdTypeCancel = nullptr;
 
     platform::ListView* ListFolder = nullptr;
     platform::ListView* listTxt = nullptr;
@@ -173,6 +191,7 @@ public:
 
     platform::TextBox* txtQuery = nullptr;
     platform::TextBox* txtTitle = nullptr;
+    platform::TextBox* txtTypeName = nullptr;
     platform::ComboBox* ComboType = nullptr;
     platform::ComboBox* cmdFontName = nullptr;
     platform::ComboBox* cmdFontSize = nullptr;
@@ -183,6 +202,7 @@ public:
     platform::Label* lbcolname = nullptr;
     platform::Label* lbLen = nullptr;
     platform::Label* lbTypeName = nullptr;
+    platform::Label* lbTListCount = nullptr;
     platform::Label* cmdFontColor = nullptr;
     platform::Label* cmdBackColor = nullptr;
     platform::Label* lbFolderID = nullptr;

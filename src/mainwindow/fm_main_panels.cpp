@@ -33,6 +33,46 @@ void fmMain::btTxt_Click()
     btTxt->setVisible(false);
 }
 
+// Shows the category manager on its view strip with its first category; a pending edit is
+// asked about first, and a save that does not succeed keeps the document panel.
+void fmMain::btTypes_Click()
+{
+    if (planSet->Visible())
+        return;
+    if (!ConfirmLeaveEdit())
+        return;
+    pboxTxtEdit->setVisible(false);
+    pboxTxtSave->setVisible(false);
+    Picture1->setVisible(true);
+    Picture2->setVisible(false);
+    if (listType->ListItems().Count() >= 1) {
+        const ListItemPtr first = listType->ListItems().Item(1);
+        first->setSelected(true);
+        listType_ItemClick(first);
+    }
+    planAbout->setVisible(false);
+    planList->setVisible(false);
+    myTxt->setVisible(false);
+    planSet->setVisible(true);
+    ShowMenuMark(1);
+    btTypes->setVisible(false);
+}
+
+// Shows the About panel, after the same question as the category manager.
+void fmMain::btAbout_Click()
+{
+    if (planAbout->Visible())
+        return;
+    if (!ConfirmLeaveEdit())
+        return;
+    planAbout->setVisible(true);
+    planList->setVisible(false);
+    planSet->setVisible(false);
+    myTxt->setVisible(false);
+    ShowMenuMark(2);
+    btAbout->setVisible(false);
+}
+
 // The mark lies under its button: the caller hides its own button to uncover it.
 void fmMain::ShowMenuMark(short index)
 {

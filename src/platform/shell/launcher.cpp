@@ -1,5 +1,7 @@
 #include "platform/shell/launcher.h"
 
+#include "platform/shell/command_line.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,6 +16,9 @@ bool launchOnDesktop(const Launch& what)
 {
     switch (what.kind) {
     case Launch::Kind::Program:
+        // There is no command interpreter here: its commands are carried out in its place.
+        if (const std::optional<bool> done = RunInterpreterCommand(what))
+            return *done;
         return QProcess::startDetached(what.target, what.arguments);
     case Launch::Kind::Open: {
         const QUrl url = QFileInfo::exists(what.target) ? QUrl::fromLocalFile(what.target)

@@ -1,0 +1,262 @@
+#include "mainwindow/fm_main.h"
+
+#include "controls/ibutton.h"
+#include "mainwindow/blank_trim.h"
+#include "mainwindow/category_name.h"
+#include "mainwindow/fm_msg.h"
+#include "platform/controls/label.h"
+#include "platform/controls/list_view.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/rich_text_box.h"
+#include "platform/controls/text_box.h"
+#include "platform/files/file_ops.h"
+#include "platform/files/file_system_object.h"
+#include "platform/shell/command_line.h"
+#include "shared/module1_storage.h"
+#include "shared/on_error.h"
+#include "shared/sql_quote.h"
+
+#include <optional>
+
+namespace mainwindow {
+namespace {
+
+QString inBrackets(const char* before, const QString& name, const char* after)
+{
+    return QString::fromUtf8(before) + QStringLiteral("【") + name + QStringLiteral("】") + QString::fromUtf8(after);
+}
+
+QString clashText(const QString& name)
+{
+    return inBrackets("分类", name, "已存在！");
+}
+
+// The category an operation acts on: the selected item of the category list, with its number
+// and the name its folder has on disk (the item's text as listed, blanks and all).
+struct Category {
+    ListItemPtr item;
+    QString number;
+    QString folder;
+};
+
+// None unless the selected item carries a usable number and is the category the name label
+// shows: the folder deleted and the rows deleted are always those of one and the same category.
+std::optional<Category> selectedCategory(platform::ListView& list, const QString& shownName)
+{
+    const ListItemPtr item = list.SelectedItem();
+    if (!item || Trim(item->Text()) != shownName)
+        return std::nullopt;
+    const std::optional<qint64> number = CategoryNumber(item->Tag());
+    if (!number)
+        return std::nullopt;
+    return Category{item, QString::number(*number), item->Text()};
+}
+
+// A name taken by another category, in any letter case; a check that cannot run counts as taken.
+bool nameTaken(shared::ResumeNext& next, const QString& name, const QString& otherThan = {})
+{
+    const bool taken = next.holds([&] {
+        QString sql = "select * from Types where TypeName=" + shared::Quoted(name);
+        if (!otherThan.isEmpty())
+            sql += " and ID<>" + otherThan;
+        Module1::OpenRs(sql);
+        return Module1::Rs().RecordCount() >= 1;
+    });
+    if (taken)
+        next([&] { Module1::ShowInfo(clashText(name)); });
+    next([] { Module1::CloseRsAndConn(); });
+    return taken;
+}
+
+// The number of the row just added for name, or none when it could not be stored or read.
+std::optional<qint64> addTypeRow(shared::ResumeNext& next, const QString& name)
+{
+    const std::optional<qint64> number = next.value([&] {
+        Module1::OpenRs("select top 1 * from Types order by ID desc");
+        Module1::Rs().AddNew();
+        Module1::Rs()["TypeName"] = name;
+        Module1::Rs().Update();
+        return CategoryNumber(Module1::Rs()["ID"].toString());
+    }, std::optional<qint64>());
+    next([] { Module1::CloseRsAndConn(); });
+    return number;
+}
+
+// Gives the row its new name; false when the row is not there or could not be stored.
+bool renameTypeRow(shared::ResumeNext& next, const QString& number, const QString& name)
+{
+    const bool stored = next.value([&] {
+        Module1::OpenRs("select * from Types where ID=" + number);
+        Module1::Rs()["TypeName"] = name;
+        Module1::Rs().Update();
+        return true;
+    }, false);
+    next([] { Module1::CloseRsAndConn(); });
+    return stored;
+}
+
+} // namespace
+
+void fmMain::cmdTypeAdd_Click()
+{
+    Picture1->setVisible(false);
+    Picture2->setVisible(true);
+    cmdTypeSave->setVisible(true);
+    cmdTypeUpdate->setVisible(false);
+    lbTypeName->setCaption(QString());
+    txtTypeName->setText(QString());
+}
+
+void fmMain::cmdTypeEdit_Click()
+{
+    if (Trim(lbTypeName->Caption()).isEmpty()) {
+        Module1::ShowInfo(QStringLiteral("请选择需要修改的分类！"));
+        return;
+    }
+    // The name box keeps the name the category list put there.
+    Picture1->setVisible(false);
+    Picture2->setVisible(true);
+    cmdTypeSave->setVisible(false);
+    cmdTypeUpdate->setVisible(true);
+}
+
+void fmMain::cmdTypeCancel_Click()
+{
+    Picture1->setVisible(true);
+    Picture2->setVisible(false);
+    listType_ItemClick(listType->SelectedItem());
+}
+
+// Removes what a folder name cannot hold, writing the box back after each removal; the name
+// must then hold more than blanks. Nothing is said about what was removed.
+bool fmMain::CheckTypeName()
+{
+    static const char* const removed[] = {"'", "<", ">", ":", "|", "?", "*", "\\", "/", "\r\n", "\""};
+    for (const char* text : removed)
+        txtTypeName->setText(txtTypeName->Text().remove(QString::fromLatin1(text)));
+    if (Trim(txtTypeName->Text()).isEmpty()) {
+        Module1::ShowInfo(QStringLiteral("请输入分类名称！"));
+        return false;
+    }
+    return true;
+}
+
+void fmMain::cmdTypeSave_Click()
+{
+    shared::ResumeNext next;
+    const auto name = [this] { return Trim(txtTypeName->Text()); };
+
+    if (!next.value([&] { return CheckTypeName(); }, false))
+        return;
+    if (nameTaken(next, name()))
+        return;
+
+    // The row and then its folder: a category is added whole, or nothing of it stays. A name
+    // that cannot be a folder of its own under the root is never added.
+    const QString added = name();
+    const std::optional<qint64> number = IsFolderName(added) ? addTypeRow(next, added) : std::nullopt;
+    if (number)
+        next([&] { EnsureTypeFolder(added); });
+    const platform::FileSystemObject fso;
+    if (!number || !next.value([&] { return fso.FolderExists(CategoryPath(added)); }, false)) {
+        if (number)
+            next([&] { Module1::ExecuteSql("delete * from Types where ID=" + QString::number(*number)); });
+        next([] { Module1::CloseConn(); });
+        next([&] { Module1::ShowInfo(inBrackets("分类", added, "创建失败！")); });
+        return;
+    }
+
+    // The new category follows the others; the one shown before stays shown.
+    next([&] { listType->ListItems().Add(added, 1)->setTag(QString::number(*number)); });
+    next([&] { cmdTypeCancel_Click(); });
+    next([&] { SyncTypeLists(); });
+}
+
+void fmMain::cmdTypeUpdate_Click()
+{
+    shared::ResumeNext next;
+    const auto name = [this] { return Trim(txtTypeName->Text()); };
+
+    const std::optional<Category> category =
+        next.value([&] { return selectedCategory(*listType, lbTypeName->Caption()); }, std::optional<Category>());
+    if (!category) {
+        next([] { Module1::ShowInfo(QStringLiteral("请选择需要修改的分类！")); });
+        return;
+    }
+    if (!next.value([&] { return CheckTypeName(); }, false))
+        return;
+    // The category's own row does not count, so a change of letter case alone is accepted.
+    if (nameTaken(next, name(), category->number))
+        return;
+    const QString renamed = name();
+    const QString oldPath = CategoryPath(category->folder);
+    const QString newPath = CategoryPath(renamed);
+    auto refused = [&] { next([&] { Module1::ShowInfo(inBrackets("分类", renamed, "修改失败！")); }); };
+    if (!IsFolderName(renamed))
+        return refused();
+
+    // The folder first: the row takes the new name only once the folder has it (or when there
+    // was no folder), so a load never finds a row and a folder that disagree.
+    const platform::FileSystemObject fso;
+    const bool hadFolder = next.holds([&] { return fso.FolderExists(oldPath); });
+    if (hadFolder && !next.value([&] { platform::Name(oldPath, newPath); return true; }, false))
+        return refused();
+    if (!renameTypeRow(next, category->number, renamed)) {
+        if (hadFolder)
+            next([&] { platform::Name(newPath, oldPath); });
+        return refused();
+    }
+
+    next([&] { category->item->setText(renamed); });
+    next([&] { SyncTypeLists(); });
+    next([&] { cmdTypeCancel_Click(); });
+}
+
+void fmMain::cmdTypeDel_Click()
+{
+    shared::ResumeNext next;
+
+    if (next.holds([&] { return lbTypeName->Caption().isEmpty(); })) {
+        next([] { Module1::ShowInfo(QStringLiteral("请选择需要删除的分类")); });
+        return;
+    }
+    const std::optional<Category> category =
+        next.value([&] { return selectedCategory(*listType, lbTypeName->Caption()); }, std::optional<Category>());
+    if (!category) {
+        next([] { Module1::ShowInfo(QStringLiteral("请选择需要删除的分类")); });
+        return;
+    }
+    // A question that cannot be asked is no answer: nothing is deleted without a yes.
+    const QString shown = lbTypeName->Caption();
+    if (!next.value([&] { return Module1::AskYesNo(inBrackets("删除分类时将删除分类下所有文档，是否删除分类", shown, "?")); }, false))
+        return;
+
+    // The folder as it is on disk, never the trimmed name, which may be another category's.
+    const QString folder = CategoryPath(category->folder);
+    const platform::FileSystemObject fso;
+    if (next.holds([&] { return fso.FolderExists(folder); })) {
+        // The interpreter's quiet delete empties the folder; the removal after it finds the
+        // folder empty, or not yet, and the file system object then removes what is left.
+        next([&] { platform::shell::Shell("cmd /C del /Q " + folder + "\\*.*", platform::shell::vbHide); });
+        next([&] { platform::RmDir(folder); });
+    }
+    if (next.holds([&] { return fso.FolderExists(folder); }))
+        next([&] { fso.DeleteFolder(folder, false); });
+
+    // The rows go only with the folder: a folder left behind keeps its category and styles.
+    if (next.holds([&] { return fso.FolderExists(folder); })) {
+        next([&] { Module1::ShowInfo(inBrackets("分类", shown, "删除失败，其中有无法删除的文件！")); });
+        next([&] { listType_ItemClick(category->item); });
+        return;
+    }
+    if (next.holds([&] { return Module1::ExecuteSql("delete * from Types where ID=" + category->number) != 1; }))
+        next([] { Module1::ShowInfo(QStringLiteral("删除出错,请留言功能提交此Bug。!")); });
+    next([&] { Module1::ExecuteSql("delete * from Log where Type=" + category->number); });
+    next([] { Module1::CloseConn(); });
+    next([&] { ListTxtList->ListItems().Clear(); });
+    next([&] { LoadTypeList(); });
+    // Opening the first category's first document may have shown the editor over this panel.
+    next([&] { myTxt->setVisible(false); });
+}
+
+} // namespace mainwindow
