@@ -1,5 +1,6 @@
 // The category list against the folders of the library root, and the category manager's file
 // list, on the real window.
+#include "mainwindow/document_library.h"
 #include "mainwindow/main_window_fixture.h"
 
 #include "platform/controls/combo_box.h"
@@ -40,20 +41,8 @@ protected:
             t << list->ListItems().Item(i)->Tag();
         return t;
     }
-    QStringList texts(platform::ListView* list) const
-    {
-        QStringList t;
-        for (int i = 1; i <= list->ListItems().Count(); ++i)
-            t << list->ListItems().Item(i)->Text();
-        return t;
-    }
-    QStringList comboEntries()
-    {
-        QStringList t;
-        for (int i = 0; i < w().ComboType->ListCount(); ++i)
-            t << w().ComboType->List(i);
-        return t;
-    }
+    QStringList texts(platform::ListView* list) const { return testsupport::itemTexts(list); }
+    QStringList comboEntries() { return testsupport::entries(w().ComboType); }
     QString cell(int row, int column) { return w().ListTxtList->ListItems().Item(row)->SubItems(column); }
     QString fileCount() { return w().layout().label("lbTListCount")->Caption(); }
     QString typeNameBox() { return w().layout().textBox("txtTypeName")->Text(); }

@@ -60,22 +60,12 @@ protected:
         click(w().cmdTypeDel);
     }
 
-    QStringList texts(platform::ListView* list) const
-    {
-        QStringList t;
-        for (int i = 1; i <= list->ListItems().Count(); ++i)
-            t << list->ListItems().Item(i)->Text();
-        return t;
-    }
     // The three lists name the same categories in the same order.
     QStringList lists()
     {
-        QStringList combo;
-        for (int i = 0; i < w().ComboType->ListCount(); ++i)
-            combo << w().ComboType->List(i);
-        EXPECT_EQ(texts(w().ListFolder), texts(w().listType));
-        EXPECT_EQ(combo, texts(w().listType));
-        return texts(w().listType);
+        EXPECT_EQ(itemTexts(w().ListFolder), itemTexts(w().listType));
+        EXPECT_EQ(entries(w().ComboType), itemTexts(w().listType));
+        return itemTexts(w().listType);
     }
     // Every row's name, by number.
     QStringList typeNames() const
@@ -254,7 +244,7 @@ TEST_F(CategoryEditing, DeletingAsksAndOnYesRemovesFolderRowsAndDocumentRows)
     // The lists of a fresh load, the first category shown, the editor kept out of the panel.
     EXPECT_EQ(lists(), QStringList({"Alpha"}));
     EXPECT_EQ(w().lbTypeName->Caption(), "Alpha");
-    EXPECT_EQ(texts(w().ListTxtList), QStringList({"Keep.txt"}));
+    EXPECT_EQ(itemTexts(w().ListTxtList), QStringList({"Keep.txt"}));
     EXPECT_FALSE(w().myTxt->isVisibleTo(&w().form()));
 }
 

@@ -8,6 +8,7 @@
 #include "platform/controls/list_view.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 namespace testsupport {
@@ -58,6 +59,23 @@ inline int itemIndex(platform::ListView* list, const QString& text)
 inline void clickItem(platform::ListView* list, const QString& text)
 {
     clickItem(list, itemIndex(list, text));
+}
+
+// The items' texts of a list, and the entries of a drop-down list, in their order.
+inline QStringList itemTexts(platform::ListView* list)
+{
+    QStringList t;
+    for (int i = 1; i <= list->ListItems().Count(); ++i)
+        t << list->ListItems().Item(i)->Text();
+    return t;
+}
+
+inline QStringList entries(platform::ComboBox* box)
+{
+    QStringList t;
+    for (int i = 0; i < box->ListCount(); ++i)
+        t << box->List(i);
+    return t;
 }
 
 // The person picks an entry of a drop-down list.
