@@ -11,6 +11,7 @@
 #include "platform/error.h"
 #include "platform/files/attributes.h"
 #include "platform/files/file_system_object.h"
+#include "platform/files/find_data.h"
 #include "platform/files/listing.h"
 #include "shared/module1_storage.h"
 #include "shared/module2.h"
@@ -153,13 +154,18 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
         return true;
     }, false);
 
-    // 7.
+    // 7. One read of the folder gives every listed file's record, for both columns; a file
+    //    that is not among them is looked up on its own.
     const int files = listed ? next.value([&] { return File1->ListCount(); }, 0) : 0;
+    const QHash<QString, platform::WIN32_FIND_DATA> records = files > 0
+        ? next.value([&] { return platform::FindDataOfFolder(CategoryPath(Item->Text())); },
+                     QHash<QString, platform::WIN32_FIND_DATA>())
+        : QHash<QString, platform::WIN32_FIND_DATA>();
     for (int i = 0; i < files; ++i) {
         const QString file = next.value([&] { return File1->List(i); }, QString());
         const QString path = CategoryPath(Item->Text()) + "\\" + file;
-        // One lookup serves both columns.
-        const platform::WIN32_FIND_DATA data = Module2::GetFileData(path);
+        const auto record = records.constFind(file);
+        const platform::WIN32_FIND_DATA data = record != records.cend() ? *record : Module2::GetFileData(path);
         ListItemPtr row;
         next([&] { row = ListTxtList->ListItems().Add(file); });
         if (!row)

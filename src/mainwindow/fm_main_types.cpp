@@ -105,6 +105,8 @@ void fmMain::cmdTypeAdd_Click()
     cmdTypeUpdate->setVisible(false);
     lbTypeName->setCaption(QString());
     txtTypeName->setText(QString());
+    // Typing goes into the name box, never to a menu button that kept the focus.
+    txtTypeName->setFocus();
 }
 
 void fmMain::cmdTypeEdit_Click()
@@ -118,6 +120,7 @@ void fmMain::cmdTypeEdit_Click()
     Picture2->setVisible(true);
     cmdTypeSave->setVisible(false);
     cmdTypeUpdate->setVisible(true);
+    txtTypeName->setFocus();
 }
 
 void fmMain::cmdTypeCancel_Click()

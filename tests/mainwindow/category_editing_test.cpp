@@ -7,6 +7,7 @@
 #include "platform/controls/form.h"
 #include "platform/shell/command_line.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -102,6 +103,11 @@ TEST_F(CategoryEditing, AddedNamesAreTrimmedCleanedAndFollowTheOthersInAllThreeL
     EXPECT_EQ(w().lbTypeName->Caption(), "Work");
     EXPECT_EQ(w().txtTypeName->Text(), "Work");
     EXPECT_TRUE(viewStrip());
+
+    // The name is typed straight into the box.
+    click(w().cmdTypeAdd);
+    EXPECT_EQ(QApplication::focusWidget(), w().txtTypeName);
+    click(w().cmdTypeCancel);
 
     add("a/b:c");
     EXPECT_EQ(lists(), QStringList({"Home", "Work", "Notes", "abc"}));
