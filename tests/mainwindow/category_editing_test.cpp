@@ -296,6 +296,33 @@ TEST_F(CategoryEditing, NothingOutsideTheCategorysOwnFolderIsDeleted)
     EXPECT_EQ(lists(), QStringList({"Lead"}));
 }
 
+TEST_F(CategoryEditing, WithoutTheDatabaseNamesCountAsTakenAndNothingChanges)
+{
+    addCategory(folder, "Work");
+    manager();
+    QFile::remove(folder.database());
+
+    answer({Answer::Ok, Answer::Ok});
+    add("New");
+    rename("Work", "Job");
+    EXPECT_EQ(shown(), QStringList({QStringLiteral("分类【New】已存在！"), QStringLiteral("分类【Job】已存在！")}));
+    EXPECT_EQ(folders(), QStringList({"Work"}));
+    EXPECT_EQ(lists(), QStringList({"Work"}));
+}
+
+TEST_F(CategoryEditing, ARowGoneMeanwhileIsReportedAndTheListsAreLoadedAgain)
+{
+    const int work = addCategory(folder, "Work");
+    addCategory(folder, "Home");
+    manager();
+    folder.exec("delete from Types where ID=" + QString::number(work));
+
+    remove("Work", {Answer::Yes, Answer::Ok});
+    EXPECT_EQ(shown().last(), QStringLiteral("删除出错,请留言功能提交此Bug。!"));
+    EXPECT_EQ(folders(), QStringList({"Home"}));
+    EXPECT_EQ(lists(), QStringList({"Home"}));
+}
+
 TEST_F(CategoryEditing, NumbersAboveSixteenBitsAndApostrophesActOnTheirOwnRowsOnly)
 {
     folder.exec("insert into Types (ID, TypeName) values (7232, 'Small')");
