@@ -11,7 +11,7 @@
 #include "platform/error.h"
 #include "platform/files/attributes.h"
 #include "platform/files/file_system_object.h"
-#include "platform/files/find_data.h"
+#include "platform/files/folder_records.h"
 #include "platform/files/listing.h"
 #include "shared/module1_storage.h"
 #include "shared/module2.h"

@@ -4,7 +4,6 @@
 #include "platform/files/listing.h"
 #include "platform/files/windows_path.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimeZone>
@@ -57,24 +56,6 @@ EntryTimes timesOf(const QFileInfo& info)
     const bool born = (sx.stx_mask & STATX_BTIME) != 0 && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
     return {utc(born ? sx.stx_btime : sx.stx_mtime), utc(sx.stx_atime), utc(sx.stx_mtime)};
 }
-
-// The record of an existing entry, under the name it was found by.
-WIN32_FIND_DATA recordOf(const QFileInfo& info, const QString& name)
-{
-    WIN32_FIND_DATA data;
-    data.dwFileAttributes = DWORD(attributesOf(info));
-    const EntryTimes times = timesOf(info);
-    data.ftCreationTime = times.creation;
-    data.ftLastAccessTime = times.access;
-    data.ftLastWriteTime = times.write;
-    if (info.isFile()) {
-        const auto size = std::uint64_t(info.size());
-        data.nFileSizeHigh = DWORD(size >> 32);
-        data.nFileSizeLow = DWORD(size & 0xFFFF'FFFFu);
-    }
-    data.cFileName = padded(name, kMaxPath);
-    return data;
-}
 } // namespace
 
 HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data)
@@ -91,7 +72,18 @@ HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data)
     if (!info.exists())
         return INVALID_HANDLE_VALUE;
 
-    data = recordOf(info, name);
+    data = WIN32_FIND_DATA{};
+    data.dwFileAttributes = DWORD(attributesOf(info));
+    const EntryTimes times = timesOf(info);
+    data.ftCreationTime = times.creation;
+    data.ftLastAccessTime = times.access;
+    data.ftLastWriteTime = times.write;
+    if (info.isFile()) {
+        const auto size = std::uint64_t(info.size());
+        data.nFileSizeHigh = DWORD(size >> 32);
+        data.nFileSizeLow = DWORD(size & 0xFFFF'FFFFu);
+    }
+    data.cFileName = padded(name, kMaxPath);
     const HANDLE search = nextHandle();
     openSearches().insert(search);
     return search;
@@ -100,22 +92,6 @@ HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data)
 bool FindClose(HANDLE search)
 {
     return openSearches().erase(search) > 0;
-}
-
-QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder)
-{
-    QHash<QString, WIN32_FIND_DATA> records;
-    const QString folder = resolvePath(windowsFolder);
-    if (!QFileInfo(folder).isDir())
-        return records;
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    records.reserve(entries.size());
-    for (const QFileInfo& entry : entries) {
-        const QString name = entry.fileName();
-        records.insert(name, recordOf(entry, name));
-    }
-    return records;
 }
 
 } // namespace platform

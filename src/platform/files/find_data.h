@@ -2,7 +2,6 @@
 // The find-first lookup: one entry's attributes, times and size in the platform's record.
 #include "platform/files/file_time.h"
 
-#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -35,9 +34,5 @@ HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data);
 
 // Ends a search; false for a handle that is not an open search.
 bool FindClose(HANDLE search);
-
-// The records FindFirstFile gives, for every entry of a folder at once, by name: one read of the
-// folder serves a list of thousands of files. A missing folder gives none.
-QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder);
 
 } // namespace platform

@@ -1,0 +1,53 @@
+// The records of a whole folder read at once: each the record the single look-up gives.
+#include "platform/files/folder_records.h"
+
+#include "support/program_folder_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTimeZone>
+
+namespace {
+
+TEST(FolderRecords, EachEntryHasTheRecordOfItsOwnLookUp)
+{
+    testsupport::ProgramFolder pf(false);
+    pf.writeFile("txt/A/plain.txt", QByteArray(5000, 'x'));
+    pf.writeFile("txt/A/.hidden.txt", "h");
+    pf.writeFile("txt/A/ro.txt", "r");
+    pf.writeFile("txt/A/sub/inner.txt", "i");
+    pf.writeFile("outside.txt", "o");
+    QFile::setPermissions(pf.file("txt/A/ro.txt"), QFile::ReadOwner);
+    ASSERT_TRUE(QFile::link(pf.file("outside.txt"), pf.file("txt/A/link.txt")));
+    ASSERT_TRUE(QFile::link(pf.file("nothing"), pf.file("txt/A/dangling.txt")));
+    QFile f(pf.file("txt/A/plain.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2024, 1, 5), QTime(3, 4, 5, 678), QTimeZone::utc()),
+                              QFileDevice::FileModificationTime));
+    f.close();
+
+    const QString folder = pf.windows() + "\\txt\\a";   // found in another letter case
+    const QHash<QString, platform::WIN32_FIND_DATA> records = platform::FindDataOfFolder(folder);
+    QStringList names = records.keys();
+    names.sort();
+    EXPECT_EQ(names, QStringList({".hidden.txt", "link.txt", "plain.txt", "ro.txt", "sub"}));
+    for (const QString& name : names) {
+        platform::WIN32_FIND_DATA single;
+        const platform::HANDLE search = platform::FindFirstFile(folder + "\\" + name, single);
+        ASSERT_NE(search, platform::INVALID_HANDLE_VALUE) << name.toStdString();
+        platform::FindClose(search);
+        const platform::WIN32_FIND_DATA& whole = records[name];
+        EXPECT_EQ(whole.dwFileAttributes, single.dwFileAttributes) << name.toStdString();
+        EXPECT_EQ(whole.nFileSizeLow, single.nFileSizeLow) << name.toStdString();
+        EXPECT_EQ(whole.nFileSizeHigh, single.nFileSizeHigh);
+        EXPECT_EQ(platform::fileTimeValue(whole.ftLastWriteTime), platform::fileTimeValue(single.ftLastWriteTime));
+        EXPECT_EQ(platform::fileTimeValue(whole.ftCreationTime), platform::fileTimeValue(single.ftCreationTime));
+        EXPECT_EQ(whole.cFileName, single.cFileName);
+    }
+    EXPECT_EQ(platform::fromFileTime(records["plain.txt"].ftLastWriteTime),
+              QDateTime(QDate(2024, 1, 5), QTime(3, 4, 5, 678), QTimeZone::utc()));
+    EXPECT_TRUE(platform::FindDataOfFolder(pf.windows() + "\\txt\\Missing").isEmpty());
+}
+
+} // namespace
