@@ -41,10 +41,11 @@ struct Category {
 
 // None unless the selected item carries a usable number and is the category the name label
 // shows: the folder deleted and the rows deleted are always those of one and the same category.
+// A name from the disk that would lead out of the root is no category to act on either.
 std::optional<Category> selectedCategory(platform::ListView& list, const QString& shownName)
 {
     const ListItemPtr item = list.SelectedItem();
-    if (!item || Trim(item->Text()) != shownName)
+    if (!item || Trim(item->Text()) != shownName || !IsFolderName(item->Text()))
         return std::nullopt;
     const std::optional<qint64> number = CategoryNumber(item->Tag());
     if (!number)

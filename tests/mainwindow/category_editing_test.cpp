@@ -289,6 +289,27 @@ TEST_F(CategoryEditing, NothingOutsideTheCategorysOwnFolderIsDeleted)
     EXPECT_EQ(folder.scalar("select ID from Types where TypeName=' Lead'"), QVariant());
     EXPECT_NE(lead, typeID("Lead"));
 
+    // A folder name holding "\" made outside is never a way out of the library.
+    folder.writeFile("victim/file.txt", "keep");
+    folder.makeFolder("txt/..\\victim");
+    w().LoadTypeList();
+    if (const int index = itemIndex(w().listType, "..\\victim"); index > 0) {
+        const int before = int(shown().size());
+        answer({Answer::Close, Answer::Close});
+        clickItem(w().listType, index);
+        click(w().cmdTypeDel);
+        click(w().cmdTypeEdit);
+        typeName("x");
+        click(w().cmdTypeUpdate);
+        EXPECT_EQ(shown().mid(before),
+                  QStringList({QStringLiteral("请选择需要删除的分类"), QStringLiteral("请选择需要修改的分类！")}));
+        click(w().cmdTypeCancel);
+    }
+    EXPECT_EQ(folder.readFile("victim/file.txt"), "keep");
+    EXPECT_FALSE(folder.exists("x"));
+    QDir(folder.file("txt/..\\victim")).removeRecursively();
+    w().LoadTypeList();
+
     remove("Linked", {Answer::Yes});
     EXPECT_EQ(folders(), QStringList({"Lead"}));
     EXPECT_EQ(folder.readFile("elsewhere/outside.txt"), "keep");
