@@ -306,7 +306,7 @@ TEST_F(CategoryEditing, NothingOutsideTheCategorysOwnFolderIsDeleted)
         click(w().cmdTypeCancel);
     }
     EXPECT_EQ(folder.readFile("victim/file.txt"), "keep");
-    EXPECT_FALSE(folder.exists("x"));
+    EXPECT_FALSE(folder.exists("txt/x"));
     QDir(folder.file("txt/..\\victim")).removeRecursively();
     w().LoadTypeList();
 
