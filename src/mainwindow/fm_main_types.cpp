@@ -235,9 +235,16 @@ void fmMain::cmdTypeDel_Click()
     if (!next.value([&] { return Module1::AskYesNo(inBrackets("删除分类时将删除分类下所有文档，是否删除分类", shown, "?")); }, false))
         return;
 
-    // The folder as it is on disk, never the trimmed name, which may be another category's.
+    // The folder as it is on disk, never the trimmed name, which may be another category's. A
+    // folder that cannot go whole is not emptied either: its documents, rows and styles stay.
     const QString folder = CategoryPath(category->folder);
     const platform::FileSystemObject fso;
+    const auto kept = [&] {
+        next([&] { Module1::ShowInfo(inBrackets("分类", shown, "删除失败，其中有无法删除的文件！")); });
+        next([&] { listType_ItemClick(category->item); });
+    };
+    if (next.holds([&] { return platform::HoldsReadOnlyEntry(folder); }))
+        return kept();
     if (next.holds([&] { return fso.FolderExists(folder); })) {
         // The interpreter's quiet delete empties the folder; the removal after it finds the
         // folder empty, or not yet, and the file system object then removes what is left.
@@ -248,11 +255,8 @@ void fmMain::cmdTypeDel_Click()
         next([&] { fso.DeleteFolder(folder, false); });
 
     // The rows go only with the folder: a folder left behind keeps its category and styles.
-    if (next.holds([&] { return fso.FolderExists(folder); })) {
-        next([&] { Module1::ShowInfo(inBrackets("分类", shown, "删除失败，其中有无法删除的文件！")); });
-        next([&] { listType_ItemClick(category->item); });
-        return;
-    }
+    if (next.holds([&] { return fso.FolderExists(folder); }))
+        return kept();
     if (next.holds([&] { return Module1::ExecuteSql("delete * from Types where ID=" + category->number) != 1; }))
         next([] { Module1::ShowInfo(QStringLiteral("删除出错,请留言功能提交此Bug。!")); });
     next([&] { Module1::ExecuteSql("delete * from Log where Type=" + category->number); });

@@ -19,11 +19,12 @@ using platform::shell::Launch;
 
 class CategoryEditing : public LibraryWindowTest {
 protected:
-    // Programs started are recorded, not carried out: the delete's folder removal does the work.
+    // Programs started are recorded; the interpreter's commands are then carried out as the
+    // desktop's launcher does, since they never leave the program.
     CategoryEditing()
         : previous_(platform::shell::setLauncher([this](const Launch& what) {
               started << what;
-              return true;
+              return platform::shell::RunInterpreterCommand(what).value_or(true);
           }))
     {
     }
@@ -267,6 +268,8 @@ TEST_F(CategoryEditing, AReadOnlyFileKeepsTheFolderAndEveryRow)
     EXPECT_EQ(typeNames(), QStringList({"Work"}));
     EXPECT_EQ(rows("Type=" + QString::number(work)), 2);
     EXPECT_TRUE(folder.exists("txt/Work/Locked.txt"));
+    EXPECT_EQ(folder.readFile("txt/Work/One.txt"), "1");
+    EXPECT_TRUE(started.isEmpty());
     EXPECT_EQ(lists(), QStringList({"Work"}));
 }
 

@@ -77,10 +77,19 @@ void FileSystemObject::DeleteFolder(const QString& windowsPath, bool force) cons
             throwFileError(FileError::AccessError, windowsPath);
         return;
     }
-    if (!force && ((attributesOf(info) & vbReadOnly) || holdsReadOnly(native)))
+    if (!force && HoldsReadOnlyEntry(windowsPath))
         throwFileError(FileError::PermissionDenied, windowsPath, QStringLiteral("it holds a read-only entry"));
     if (!removeTree(native))
         throwFileError(FileError::PermissionDenied, windowsPath, QStringLiteral("not everything could be removed"));
+}
+
+bool HoldsReadOnlyEntry(const QString& windowsFolder)
+{
+    const QString native = withoutTrailingSlash(resolvePath(windowsFolder));
+    const QFileInfo info(native);
+    if (!info.isDir() || info.isSymLink())
+        return false;
+    return (attributesOf(info) & vbReadOnly) || holdsReadOnly(native);
 }
 
 } // namespace platform

@@ -18,4 +18,9 @@ public:
     void DeleteFolder(const QString& windowsPath, bool force = false) const;
 };
 
+// True when DeleteFolder without force would refuse the folder: it, or an entry anywhere in it,
+// is read-only. A folder that is a link is never refused (the link alone goes); a missing one
+// holds nothing.
+bool HoldsReadOnlyEntry(const QString& windowsFolder);
+
 } // namespace platform

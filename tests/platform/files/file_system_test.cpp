@@ -68,6 +68,25 @@ TEST_F(FileSystem, DeletesAFolderWithItsContentUnlessSomethingInsideIsReadOnly)
     EXPECT_TRUE(pf.exists("txt"));
 }
 
+TEST_F(FileSystem, TellsBeforehandWhetherADeletionWouldBeRefused)
+{
+    pf.writeFile("txt/A/sub/ro.txt", "r");
+    pf.writeFile("txt/B/w.txt", "w");
+    pf.makeFolder("txt/C");
+    QFile::setPermissions(pf.file("txt/A/sub/ro.txt"), QFile::ReadOwner);
+    QFile::setPermissions(pf.file("txt/C"), QFile::ReadOwner | QFile::ExeOwner);
+    ASSERT_TRUE(QFile::link(pf.file("txt/A"), pf.file("txt/Link")));
+    EXPECT_TRUE(platform::HoldsReadOnlyEntry(txt("a")));
+    EXPECT_TRUE(platform::HoldsReadOnlyEntry(txt("C")));
+    EXPECT_FALSE(platform::HoldsReadOnlyEntry(txt("B")));
+    EXPECT_FALSE(platform::HoldsReadOnlyEntry(txt("Link")));   // only the link would go
+    EXPECT_FALSE(platform::HoldsReadOnlyEntry(txt("Missing")));
+
+    fso.DeleteFolder(txt("Link"));
+    EXPECT_EQ(entries("txt"), (QStringList{"A", "B", "C"}));
+    EXPECT_EQ(pf.readFile("txt/A/sub/ro.txt"), "r");
+}
+
 TEST_F(FileSystem, RenamesAFolderAllowingACaseChangeButNoClash)
 {
     pf.writeFile("txt/abc/x.txt", "x");
