@@ -248,7 +248,7 @@ void fmMain::cmdTypeDel_Click()
     if (next.holds([&] { return fso.FolderExists(folder); })) {
         // The interpreter's quiet delete empties the folder; the removal after it finds the
         // folder empty, or not yet, and the file system object then removes what is left.
-        next([&] { platform::shell::Shell("cmd /C del /Q " + folder + "\\*.*", platform::shell::vbHide); });
+        next([&] { platform::Shell("cmd /C del /Q " + folder + "\\*.*", platform::vbHide); });
         next([&] { platform::RmDir(folder); });
     }
     if (next.holds([&] { return fso.FolderExists(folder); }))

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace platform::shell {
+namespace platform {
+using shell::Launch;
+
 namespace {
 
 bool isBlank(QChar c)
@@ -102,7 +104,7 @@ Launch SplitCommandLine(const QString& commandLine)
     return what;
 }
 
-std::optional<bool> RunInterpreterCommand(const Launch& what)
+std::optional<bool> shell::RunInterpreterCommand(const Launch& what)
 {
     if (what.kind != Launch::Kind::Program || !isInterpreter(what.target))
         return std::nullopt;
@@ -126,11 +128,11 @@ std::optional<bool> RunInterpreterCommand(const Launch& what)
     return true;
 }
 
-void Shell(const QString& commandLine, WindowStyle)
+void Shell(const QString& commandLine, int)
 {
     const Launch what = SplitCommandLine(commandLine);
-    if (what.target.isEmpty() || !launch(what))
+    if (what.target.isEmpty() || !shell::launch(what))
         throwFileError(FileError::FileNotFound, what.target);
 }
 
-} // namespace platform::shell
+} // namespace platform

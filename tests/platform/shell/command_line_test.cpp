@@ -12,7 +12,9 @@
 
 namespace {
 
-using namespace platform::shell;
+using namespace platform;
+using shell::Launch;
+using shell::Launcher;
 
 TEST(CommandLine, SplitsProgramAndArgumentsAndKeepsTheInterpretersCommandWhole)
 {
@@ -78,12 +80,12 @@ TEST_F(QuietDelete, OtherCommandsCannotBeStartedAndAReplacedLauncherOnlyRecords)
     EXPECT_EQ(pf.readFile("txt/A/a.txt"), "keep");
 
     QList<Launch> started;
-    const Launcher previous = setLauncher([&](const Launch& what) {
+    const Launcher previous = shell::setLauncher([&](const Launch& what) {
         started << what;
         return true;
     });
     Shell("cmd /C del /Q " + win("txt/A") + "\\*.*", vbHide);
-    setLauncher(previous);
+    shell::setLauncher(previous);
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0].target, "cmd");
     EXPECT_EQ(started[0].arguments, QStringList({"/C", "del /Q " + win("txt/A") + "\\*.*"}));
