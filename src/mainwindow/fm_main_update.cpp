@@ -102,9 +102,8 @@ void storeUpdate(fmMain& w, const QString& typeID, const QString& title)
             Module1::Rs().Update();
             Module1::CloseRsAndConn();
         });
-    steps([] { Module1::CloseRsAndConn(); });
-
     steps([&] { removeOldFile(oldPath, newPath); });
+    Module1::CloseRsAndConn();
 }
 
 } // namespace

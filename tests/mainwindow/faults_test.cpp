@@ -246,6 +246,10 @@ TEST_F(Faults, ALockedDatabaseFailsEachWriteSoonAndReportsIt)
     edit("Plan", "changed");
     expectUpdateRefused("changed");
     EXPECT_LT(each.elapsed(), 1500);
+    edit("Goals", "changed");
+    expectUpdateRefused("changed");
+    EXPECT_FALSE(folder.exists("txt/Work/Goals.txt"));
+    EXPECT_EQ(folder.readFile("txt/Work/Plan.txt"), "plan");
 
     // A save whose row cannot be stored takes its file back: gone, or as it was before.
     click(w().cmdCancel);

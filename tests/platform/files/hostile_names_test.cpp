@@ -79,7 +79,7 @@ TEST(FindFirstFile, ANameHoldingWildcardsFindsItselfOrNothing)
     testsupport::ProgramFolder pf(false);
     pf.writeFile("txt/A/1.txt", "one");
     pf.writeFile("txt/A/a?.txt", "question mark");
-    pf.writeFile("txt/A/ab.txt", "a b");
+    pf.writeFile("txt/A/a1.txt", "a one");   // matched by the pattern a?.txt, and listed first
     pf.writeFile("txt/A/b*.txt", "star, longer");
     const QString folder = pf.windows() + "\\txt\\A\\";
 
