@@ -1,6 +1,7 @@
 #include "mainwindow/fm_main.h"
 
 #include "mainwindow/blank_trim.h"
+#include "platform/controls/combo_box.h"
 #include "platform/controls/file_list_box.h"
 #include "platform/controls/label.h"
 #include "platform/controls/list_view.h"
@@ -13,6 +14,7 @@
 
 #include <QSet>
 
+#include <initializer_list>
 #include <optional>
 #include <unordered_map>
 
@@ -25,6 +27,17 @@ bool holdsCategory(const QString& typeID, const QString& folderName)
     bool number = false;
     typeID.toInt(&number);
     return number && !folderName.isEmpty();
+}
+
+// A value of the style for a row adopted from a file: the default style's; where that could not
+// be read (no MySet row), the style control's, or else the editor's own, so that every adopted
+// row is stored and opens.
+QString firstSet(std::initializer_list<QString> values)
+{
+    for (const QString& value : values)
+        if (!value.isEmpty())
+            return value;
+    return QString();
 }
 
 // Whether a row's file is gone, answered from the listing just read: it holds every normal
@@ -228,10 +241,19 @@ void fmMain::LoadDocumentList()
                 next([&] { Rs2().AddNew(); });
                 next([&] { Rs2()["Title"] = title; });
                 next([&] { Rs2()["Type"] = typeID; });
-                next([&] { Rs2()["FontSize"] = lbfSize->Caption(); });
-                next([&] { Rs2()["FontName"] = lbfName->Caption(); });
-                next([&] { Rs2()["FontColor"] = lbfColor->Caption(); });
-                next([&] { Rs2()["BackColor"] = lbbColor->Caption(); });
+                next([&] {
+                    Rs2()["FontSize"] = firstSet(
+                        {lbfSize->Caption(), cmdFontSize->Text(), QString::number(myTxt->SelFontSize())});
+                });
+                next([&] {
+                    Rs2()["FontName"] = firstSet({lbfName->Caption(), cmdFontName->Text(), myTxt->SelFontName()});
+                });
+                next([&] {
+                    Rs2()["FontColor"] = firstSet({lbfColor->Caption(), QString::number(cmdFontColor->BackColor())});
+                });
+                next([&] {
+                    Rs2()["BackColor"] = firstSet({lbbColor->Caption(), QString::number(cmdBackColor->BackColor())});
+                });
                 if (next.value([&] { Rs2().Update(); return true; }, false))
                     row = rows.addCurrent(next);
                 else

@@ -8,6 +8,7 @@
 #include "platform/controls/list_view.h"
 #include "platform/controls/rich_text_box.h"
 #include "platform/controls/text_box.h"
+#include "platform/files/file_snapshot.h"
 #include "platform/files/text_files.h"
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
@@ -22,6 +23,19 @@ const char* const kTitleRemovals[] = {"'", "<", ">", ":", "|", "?", "*", "\\", "
 const QString kSaveFailed = QStringLiteral("创建文件出错，请换个标题重试。") + QStringLiteral("\r\n")
     + QStringLiteral("如果该分类始终无法创建任何文件，请删除分类重新创建。");
 
+// A title that starts with a dot would name a hidden file, which no list ever shows: the dots
+// that lead it (among its leading blanks) go with the other characters removed.
+QString withoutLeadingDots(const QString& title)
+{
+    QString kept;
+    qsizetype i = 0;
+    for (; i < title.size() && (title[i] == u'.' || title[i] == u' '); ++i) {
+        if (title[i] == u' ')
+            kept += title[i];
+    }
+    return kept + title.mid(i);
+}
+
 } // namespace
 
 void fmMain::cmdSave_Click()
@@ -32,6 +46,7 @@ void fmMain::cmdSave_Click()
 bool fmMain::SaveNewDocument()
 {
     bool saved = false;
+    bool stored = false;
     shared::trapAll(
         [&] {
             if (!CheckDocumentInput())
@@ -49,16 +64,23 @@ bool fmMain::SaveNewDocument()
             IsEditing = false;
 
             EnsureTypeFolder(ComboType->Text());
+            // File and row are stored together or not at all: a row that cannot be stored takes
+            // the file back to what it was (gone, or its old content).
+            const QString path = DocumentPath(ComboType->Text(), Trim(txtTitle->Text()));
+            const platform::FileSnapshot before = platform::FileSnapshot::of(path);
+            shared::AllOrNothing steps;
             // A file of that name already there keeps its text; the new text follows it.
-            platform::AppendTextFile(DocumentPath(ComboType->Text(), Trim(txtTitle->Text())), myTxt->Text());
-
-            Module1::OpenRs("select top 1 * from Log");
-            Module1::Rs().AddNew();
-            assignDocumentColumns(*this, Trim(txtTitle->Text()), typeID,
-                                  [](const char* column, const platform::Variant& value) {
-                                      Module1::Rs()[column] = value;
-                                  });
-            Module1::Rs().Update();
+            steps([&] { platform::AppendTextFile(path, myTxt->Text()); }, [&] { before.restore(); });
+            steps([&] {
+                Module1::OpenRs("select top 1 * from Log");
+                Module1::Rs().AddNew();
+                assignDocumentColumns(*this, Trim(txtTitle->Text()), typeID,
+                                      [](const char* column, const platform::Variant& value) {
+                                          Module1::Rs()[column] = value;
+                                      });
+                Module1::Rs().Update();
+            });
+            stored = true;
             Module1::CloseRsAndConn();
 
             const QString title = Trim(txtTitle->Text());
@@ -73,7 +95,12 @@ bool fmMain::SaveNewDocument()
             SelectDocumentByTitle(title);
             saved = true;
         },
-        [](const std::string&) { Module1::ShowInfo(kSaveFailed); });
+        [&](const std::string&) {
+            // What was not stored stays in the editor, still to be saved.
+            if (!stored)
+                IsEditing = true;
+            Module1::ShowInfo(kSaveFailed);
+        });
     return saved;
 }
 
@@ -81,6 +108,7 @@ bool fmMain::CheckDocumentInput()
 {
     for (const char* removal : kTitleRemovals)
         txtTitle->setText(txtTitle->Text().remove(QString::fromUtf8(removal), Qt::CaseSensitive));
+    txtTitle->setText(withoutLeadingDots(txtTitle->Text()));
 
     if (Trim(ComboType->Text()).isEmpty()) {
         Module1::ShowInfo(QStringLiteral("请选择分类！"));
@@ -99,7 +127,9 @@ bool fmMain::CheckDocumentInput()
 
 QString fmMain::GetTypeID(const QString& name)
 {
-    Module1::OpenRs("select top 1 * from Types where TypeName=" + shared::Quoted(Trim(name)));
+    // The name as the category box holds it: a folder made outside may begin or end with blanks,
+    // and its row holds them too.
+    Module1::OpenRs("select top 1 * from Types where TypeName=" + shared::Quoted(name));
     const QString id = Module1::Rs()["ID"].toString();
     Module1::CloseRs();
     return id;

@@ -10,6 +10,7 @@
 #include "platform/controls/text_box.h"
 #include "platform/error.h"
 #include "platform/files/file_ops.h"
+#include "platform/files/file_snapshot.h"
 #include "platform/files/listing.h"
 #include "platform/files/text_files.h"
 #include "platform/files/windows_path.h"
@@ -20,6 +21,8 @@
 #include <QFileInfo>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace mainwindow {
 namespace {
@@ -65,6 +68,44 @@ void removeOldFile(const QString& oldPath, const QString& newPath)
     platform::Kill(oldPath);
 }
 
+const QString kUpdateFailed = QStringLiteral("保存文档出错，修改未能保存！");
+const QString kDeleteFailed = QStringLiteral("删除文档出错，文档未能删除！");
+
+// The new file, then the row, then the old file: stopped at any point, the document is whole
+// with its own style (at worst its other file is listed once more). A step that fails takes
+// back the ones before it, so the files and the row stay as they were.
+void storeUpdate(fmMain& w, const QString& typeID, const QString& title)
+{
+    const QString oldPath = DocumentPath(w.lbFolderName->Caption(), w.lbTxtName->Caption());
+    const QString newPath = DocumentPath(w.ComboType->Text(), title);
+    const QString rowQuery = "select * from Log where ID=" + w.lbTxtID->Caption();
+    shared::AllOrNothing steps;
+
+    w.EnsureTypeFolder(w.ComboType->Text());
+    const platform::FileSnapshot before = platform::FileSnapshot::of(newPath);
+    steps([&] { platform::WriteTextFile(newPath, w.myTxt->Text()); }, [&] { before.restore(); });
+
+    std::vector<std::pair<const char*, platform::Variant>> oldRow;
+    steps(
+        [&] {
+            Module1::OpenRs(rowQuery);
+            assignDocumentColumns(w, title, typeID, [&](const char* column, const platform::Variant& value) {
+                oldRow.emplace_back(column, Module1::Rs()[column].Value());
+                Module1::Rs()[column] = value;
+            });
+            Module1::Rs().Update();
+        },
+        [&] {
+            Module1::OpenRs(rowQuery);
+            for (const auto& [column, value] : oldRow)
+                Module1::Rs()[column] = value;
+            Module1::Rs().Update();
+            Module1::CloseRsAndConn();
+        });
+    steps([&] { removeOldFile(oldPath, newPath); });
+    Module1::CloseRsAndConn();
+}
+
 } // namespace
 
 void fmMain::cmdUpdate_Click()
@@ -98,24 +139,15 @@ bool fmMain::UpdateDocument()
     IsEditing = false;
     next([] { Module1::CloseRsAndConn(); });
 
-    // The new file is on disk before the old one goes, so a failing write loses nothing.
-    const QString oldPath = DocumentPath(lbFolderName->Caption(), lbTxtName->Caption());
-    const QString newPath = DocumentPath(ComboType->Text(), title);
-    next([&] { EnsureTypeFolder(ComboType->Text()); });
-    bool written = false;
-    next([&] {
-        platform::WriteTextFile(newPath, myTxt->Text());
-        written = true;
-    });
-    if (written)
-        next([&] { removeOldFile(oldPath, newPath); });
-
-    next([&] { Module1::OpenRs("select * from Log where ID=" + lbTxtID->Caption()); });
-    assignDocumentColumns(*this, title, typeID, [&](const char* column, const platform::Variant& value) {
-        next([&] { Module1::Rs()[column] = value; });
-    });
-    next([] { Module1::Rs().Update(); });
-    next([] { Module1::CloseRsAndConn(); });
+    // All or nothing: an update that cannot be stored whole keeps the user's text in the editor,
+    // still to be saved, and says so.
+    const bool stored = shared::trapAll([&] { storeUpdate(*this, typeID, title); },
+                                        [&](const std::string&) {
+                                            IsEditing = true;
+                                            Module1::ShowInfo(kUpdateFailed);
+                                        });
+    if (!stored)
+        return false;
 
     if (next.holds([&] { return lbFolderID->Caption() == typeID; })) {
         const ListItemPtr row = next.value([&] { return documentRow(*listTxt, lbTxtID->Caption()); }, ListItemPtr());
@@ -143,13 +175,26 @@ void fmMain::cmdDel_Click()
     if (!next.value([] { return Module1::AskYesNo(QStringLiteral("是否删除当前文档?")); }, false))
         return;
 
+    // The row goes only once the file is gone; a file that cannot be removed, or a row that
+    // then cannot be, leaves the document whole (its file put back) and says so.
     const QString path = DocumentPath(lbFolderName->Caption(), lbTxtName->Caption());
-    if (next.holds([&] { return platform::NormalFileExists(path); }))
-        next([&] { platform::Kill(path); });
-    if (next.holds([&] { return Module1::ExecuteSql("delete * from Log where ID=" + Trim(lbTxtID->Caption())) != 1; }))
+    std::int32_t removed = 0;
+    const bool deleted = shared::trapAll(
+        [&] {
+            shared::AllOrNothing steps;
+            std::optional<platform::FileSnapshot> before;
+            if (platform::NormalFileExists(path)) {
+                before = platform::FileSnapshot::of(path);
+                steps([&] { platform::Kill(path); }, [&] { before->restore(); });
+            }
+            steps([&] { removed = Module1::ExecuteSql("delete * from Log where ID=" + Trim(lbTxtID->Caption())); });
+        },
+        [](const std::string&) { Module1::ShowInfo(kDeleteFailed); });
+    if (deleted && removed != 1)
         next([] { Module1::ShowInfo(QStringLiteral("删除出错,请留言功能提交此Bug!")); });
     next([] { Module1::CloseConn(); });
-    next([&] { cmdQuery_Click(); });
+    if (deleted)
+        next([&] { cmdQuery_Click(); });
 }
 
 } // namespace mainwindow

@@ -1,14 +1,18 @@
 #pragma once
-// The two trapping failure rules of the routines, in one place.
+// The failure rules of the routines, in one place.
 //
 //  - ResumeNext: every step is attempted; a failing step is passed over and the routine goes
 //    on with the next. A failing condition counts as held, so the steps it governs still run.
 //  - trapAll: the first failure ends the body and is handed, as one message, to the handler.
+//  - AllOrNothing: each step that ran leaves its undo; when a later step fails, the undos run,
+//    newest first, and the failure goes on, so that files and rows are left as they were.
 //
-// A routine with neither rule is plain code: its failures reach its caller.
+// A routine with none of them is plain code: its failures reach its caller.
 #include <exception>
+#include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace shared {
 
@@ -90,5 +94,44 @@ bool trapAll(Body&& body, Handler&& onFailure)
     std::forward<Handler>(onFailure)(message);
     return false;
 }
+
+// Steps that stand or fall together. A step that fails first takes back what the earlier steps
+// did (each undo that fails in turn is passed over: the rest still run) and then fails itself.
+class AllOrNothing {
+public:
+    AllOrNothing() = default;
+    AllOrNothing(const AllOrNothing&) = delete;
+    AllOrNothing& operator=(const AllOrNothing&) = delete;
+
+    template <class Step>
+    void operator()(Step&& step)
+    {
+        try {
+            std::forward<Step>(step)();
+        } catch (...) {
+            undoAll();
+            throw;
+        }
+    }
+
+    // The undo is kept once the step has run.
+    template <class Step, class Undo>
+    void operator()(Step&& step, Undo&& undo)
+    {
+        (*this)(std::forward<Step>(step));
+        undos_.emplace_back(std::forward<Undo>(undo));
+    }
+
+private:
+    void undoAll() noexcept
+    {
+        ResumeNext next;
+        for (auto it = undos_.rbegin(); it != undos_.rend(); ++it)
+            next(*it);
+        undos_.clear();
+    }
+
+    std::vector<std::function<void()>> undos_;
+};
 
 } // namespace shared

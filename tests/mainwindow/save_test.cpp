@@ -140,7 +140,7 @@ TEST_F(SaveNewDocument, ATitleTheFileSystemRefusesShowsTheTwoLinesAndAddsNoRow)
     EXPECT_FALSE(w().SaveNewDocument());
     EXPECT_EQ(shown(), QStringList{kFailure});
     EXPECT_EQ(rows(), 1);
-    EXPECT_FALSE(w().IsEditing);
+    EXPECT_TRUE(w().IsEditing);   // the text is still to be saved
 
     // The failure left nothing that stops the next save.
     type("Plan", "the plan");

@@ -121,18 +121,24 @@ TEST_F(UpdateDocument, ReplacesAFileWithoutARowAtTheNewPath)
     EXPECT_EQ(unexpected(), 0);
 }
 
-TEST_F(UpdateDocument, AFailingWriteKeepsTheOldFile)
+TEST_F(UpdateDocument, AFailingWriteKeepsTheOldFileAndTheEditAndSaysSo)
 {
     document("Home", "Plan", "plan");
     folder.makeFolder("txt/Work");
     start();
+    const QString id = w().lbTxtID->Caption();
     // The category folder is gone and a file holds its name: the new file cannot be written.
     ASSERT_TRUE(QDir(folder.file("txt/Work")).removeRecursively());
     folder.writeFile("txt/Work", "in the way");
     edit("Plan", "lost?", "Work");
-    EXPECT_TRUE(w().UpdateDocument());
+    answer({Answer::Ok});
+    EXPECT_FALSE(w().UpdateDocument());
+    EXPECT_EQ(shown(), QStringList{"保存文档出错，修改未能保存！"});
     EXPECT_EQ(folder.readFile("txt/Home/Plan.txt"), "plan");
-    EXPECT_EQ(documentTitles(), QStringList{"Plan"});   // the next load finds it again
+    EXPECT_EQ(row("Type", "Plan").toInt(), typeID("Home"));
+    EXPECT_EQ(w().myTxt->Text(), "lost?");
+    EXPECT_TRUE(editing());
+    EXPECT_EQ(w().lbTxtID->Caption(), id);
     EXPECT_EQ(unexpected(), 0);
 }
 

@@ -53,4 +53,17 @@ TEST(GetFileData, GivesTheZeroRecordMarkedErrorForAMissingPath)
     EXPECT_EQ(data.cAlternate, QString(14, QChar(0)));
 }
 
+TEST(GetFileData, ANameHoldingWildcardsGivesThatFileOrTheErrorRecord)
+{
+    testsupport::ProgramFolder pf(false);
+    pf.writeFile("txt/A/1.txt", QByteArray(3000, 'x'));
+    pf.writeFile("txt/A/a?.txt", QByteArray(10, 'x'));
+    const platform::WIN32_FIND_DATA own = Module2::GetFileData(pf.windows() + "\\txt\\A\\a?.txt");
+    EXPECT_EQ(own.nFileSizeLow, 10u);
+    // "?.txt" names no file; the lookup never reports the one its pattern would match.
+    const platform::WIN32_FIND_DATA other = Module2::GetFileData(pf.windows() + "\\txt\\A\\?.txt");
+    EXPECT_EQ(other.nFileSizeLow, 0u);
+    EXPECT_TRUE(other.cFileName.startsWith("Error"));
+}
+
 } // namespace

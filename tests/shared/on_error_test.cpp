@@ -55,4 +55,29 @@ TEST(TrapAll, StopsAtTheFirstFailureAndHandsOverItsMessage)
     EXPECT_TRUE(shown.empty());
 }
 
+TEST(AllOrNothing, AFailingStepTakesBackTheEarlierOnesNewestFirstAndFailsOn)
+{
+    std::vector<std::string> done;
+    const bool finished = shared::trapAll(
+        [&] {
+            shared::AllOrNothing steps;
+            steps([&] { done.push_back("file"); }, [&] { done.push_back("file back"); });
+            steps([&] { done.push_back("row"); }, [&] { fail(); });   // an undo that fails in turn
+            steps([&] { done.push_back("old file"); }, [&] { done.push_back("old file back"); });
+            steps([] { fail(); }, [&] { done.push_back("never"); });
+        },
+        [](const std::string&) {});
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(done, (std::vector<std::string>{"file", "row", "old file", "old file back", "file back"}));
+
+    done.clear();
+    EXPECT_TRUE(shared::trapAll(
+        [&] {
+            shared::AllOrNothing steps;
+            steps([&] { done.push_back("file"); }, [&] { done.push_back("file back"); });
+        },
+        [](const std::string&) {}));
+    EXPECT_EQ(done, std::vector<std::string>{"file"});
+}
+
 } // namespace

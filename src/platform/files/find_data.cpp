@@ -62,12 +62,17 @@ HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data)
 {
     if (windowsPath.endsWith(QLatin1Char('\\')))
         return INVALID_HANDLE_VALUE;   // a folder is found by its own name, not by "folder\"
-    // Every entry may be found, whatever its attributes.
-    const QString name = Dir(windowsPath, vbReadOnly | vbHidden | vbSystem | vbDirectory);
-    if (name.isEmpty())
-        return INVALID_HANDLE_VALUE;
+    if (!isPlainPath(windowsPath))
+        return INVALID_HANDLE_VALUE;   // a path the path layer refuses names nothing
     const QString native = resolveParent(windowsPath);
     const QString folder = native.left(native.lastIndexOf(QLatin1Char('/')) + 1);
+    // An entry whose own name holds "*" or "?" is found by that name, never taken for a pattern
+    // that finds another entry. Every entry may be found, whatever its attributes.
+    QString name = findSpelling(folder.isEmpty() ? QStringLiteral(".") : folder, lastComponent(native));
+    if (name.isEmpty())
+        name = Dir(windowsPath, vbReadOnly | vbHidden | vbSystem | vbDirectory);
+    if (name.isEmpty())
+        return INVALID_HANDLE_VALUE;
     const QFileInfo info(folder + name);
     if (!info.exists())
         return INVALID_HANDLE_VALUE;

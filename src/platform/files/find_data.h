@@ -27,8 +27,9 @@ struct WIN32_FIND_DATA {
     QString cAlternate = QString(kAlternateLength, QChar(0));
 };
 
-// Looks up the first entry matching the path (its last component may hold "*" and "?"; hidden
-// entries are found too) and fills data. Gives INVALID_HANDLE_VALUE when nothing matches, data
+// Looks up the first entry matching the path (its last component may hold "*" and "?", which
+// match as patterns only when no entry has that very name; hidden entries are found too) and
+// fills data. Gives INVALID_HANDLE_VALUE when nothing matches, data
 // then untouched. There are no short names: cAlternate stays all NULs.
 HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data);
 

@@ -14,6 +14,13 @@ namespace platform {
 namespace {
 constexpr int kFilteredBits = vbHidden | vbSystem | vbDirectory;
 
+// A name holding "\" cannot exist where the program's paths come from: joined into a path it
+// would become more than one component. Such entries stay on disk, unlisted and untouched.
+bool listable(const QString& name)
+{
+    return !name.contains(QLatin1Char('\\'));
+}
+
 bool admitted(const QFileInfo& info, int mask)
 {
     return (kindAttributesOf(info) & kFilteredBits & ~mask) == 0;
@@ -46,7 +53,7 @@ QStringList listFolder(const Listing& l, int mask)
     QStringList names;
     for (const QFileInfo& entry : entries) {
         QString name = entry.fileName();
-        if (matchesPattern(name, l.pattern) && admitted(entry, mask))
+        if (listable(name) && matchesPattern(name, l.pattern) && admitted(entry, mask))
             names.append(std::move(name));
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -71,8 +78,6 @@ QStringList DirList(const QString& windowsPathAndPattern, int mask)
 {
     const Listing l = split(windowsPathAndPattern);
     if (!QFileInfo(l.folder).isDir())
-        return {};
-    if (l.pattern == QLatin1String(".") || l.pattern == QLatin1String(".."))
         return {};
     return hasWildcards(l.pattern) ? listFolder(l, mask) : lookUp(l, mask);
 }

@@ -1,8 +1,12 @@
 #include "platform/files/windows_path.h"
 
+#include "platform/files/file_errors.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -19,17 +23,27 @@ bool existsExactly(const QString& nativePath)
     return info.exists() || info.isSymLink();
 }
 
+bool isDotComponent(const QString& part)
+{
+    return part == QLatin1String(".") || part == QLatin1String("..");
+}
+
 // Resolves every component but the last keepLast ones; a component that matches nothing ends
 // the resolution, since nothing below it can exist.
-QString resolveComponents(const QString& native, int keepLast)
+QString resolveComponents(const QString& windowsPath, int keepLast)
 {
+    // A "." or ".." component would let a name climb out of the folder it was joined to (a name
+    // made outside the program may hold "\", which becomes a separator here).
+    if (!isPlainPath(windowsPath))
+        throwFileError(FileError::InvalidName, windowsPath, QStringLiteral("a path may not hold . or .."));
+    const QString native = toNativePath(windowsPath);
+    QStringList parts = native.split(QLatin1Char('/'));
     if (native.isEmpty() || existsExactly(native))
         return native;
-    QStringList parts = native.split(QLatin1Char('/'));
     const int resolvable = int(parts.size()) - keepLast;
     for (int i = 0; i < resolvable; ++i) {
         const QString& part = parts[i];
-        if (isDotName(part))
+        if (part.isEmpty())
             continue;
         QString folder = parts.mid(0, i).join(QLatin1Char('/'));
         if (i == 0)
@@ -55,6 +69,12 @@ QString toWindowsPath(const QString& nativePath)
 {
     QString p = nativePath;
     return p.replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+bool isPlainPath(const QString& windowsPath)
+{
+    const QStringList parts = toNativePath(windowsPath).split(QLatin1Char('/'));
+    return std::none_of(parts.begin(), parts.end(), isDotComponent);
 }
 
 bool isDotName(const QString& name)
@@ -85,12 +105,12 @@ QString findSpelling(const QString& nativeFolder, const QString& name)
 
 QString resolvePath(const QString& windowsPath)
 {
-    return resolveComponents(toNativePath(windowsPath), 0);
+    return resolveComponents(windowsPath, 0);
 }
 
 QString resolveParent(const QString& windowsPath)
 {
-    return resolveComponents(toNativePath(windowsPath), 1);
+    return resolveComponents(windowsPath, 1);
 }
 
 QString lastComponent(const QString& nativePath)

@@ -14,7 +14,8 @@ QString toWindowsPath(const QString& nativePath);   // every "/" becomes "\"
 
 // The native path of an existing entry, each component matched without regard to letter case
 // where its exact spelling is missing. Components that match nothing stay as given, so the
-// result then names nothing.
+// result then names nothing. A path with a "." or ".." component fails ("Bad file name"), so
+// that no name ever leads out of the folder it was joined to.
 QString resolvePath(const QString& windowsPath);
 
 // For creating, renaming and copying: the existing folders on the way are resolved as above,
@@ -23,6 +24,9 @@ QString resolveParent(const QString& windowsPath);
 
 // The last component of a native path ("" when it ends with "/").
 QString lastComponent(const QString& nativePath);
+
+// True when no component of the path is "." or "..": the paths the layer accepts.
+bool isPlainPath(const QString& windowsPath);
 
 // True for the names that never name an entry of their own: "", "." and "..".
 bool isDotName(const QString& name);

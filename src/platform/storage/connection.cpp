@@ -87,6 +87,27 @@ void Connection::Execute(const QString& commandText, std::int32_t* recordsAffect
         *recordsAffected = statement.readOnly() ? 0 : session_->changes();
 }
 
+void Connection::BeginTrans()
+{
+    if (State() != adStateOpen)
+        throw Error("cannot begin a batch of writes on a closed connection");
+    session_->begin();
+}
+
+void Connection::CommitTrans()
+{
+    if (State() != adStateOpen)
+        throw Error("cannot store a batch of writes on a closed connection");
+    session_->commit();
+}
+
+void Connection::RollbackTrans()
+{
+    if (State() != adStateOpen)
+        throw Error("cannot undo a batch of writes on a closed connection");
+    session_->rollback();
+}
+
 std::shared_ptr<detail::Session> Connection::session() const
 {
     return State() == adStateOpen ? session_ : nullptr;

@@ -34,6 +34,12 @@ public:
     // Runs one statement; recordsAffected receives the count of rows it added, changed or removed.
     void Execute(const QString& commandText, std::int32_t* recordsAffected = nullptr, int options = adCmdUnspecified);
 
+    // A batch of writes stored together: the write lock is held from BeginTrans to CommitTrans
+    // (or RollbackTrans); closing the connection in between drops the batch.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+
     // The open engine session, for the result sets opened on this connection.
     std::shared_ptr<detail::Session> session() const;
 

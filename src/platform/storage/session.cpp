@@ -11,6 +11,10 @@ namespace {
 
 constexpr qsizetype kCacheLimit = 256;
 
+// How long a statement waits for another connection's lock: long enough for another program's
+// single write, short enough that a routine never freezes the window.
+constexpr int kLockWaitMs = 150;
+
 std::string inText(const QString& shown)
 {
     return " (in: " + shown.toStdString() + ")";
@@ -71,12 +75,12 @@ bool Statement::step()
     const int rc = sqlite3_step(statement_);
     if (rc == SQLITE_ROW)
         return true;
-    if (rc != SQLITE_DONE)
+    if (rc != SQLITE_DONE) {
+        session_->noteLocked(rc);
         throw Error(std::string("the database refused the statement: ")
                     + sqlite3_errmsg(sqlite3_db_handle(statement_)) + inText(shown_));
+    }
     session_->changes_ = sqlite3_changes(sqlite3_db_handle(statement_));
-    if (!readOnly())
-        session_->commit(shown_);
     return false;
 }
 
@@ -124,7 +128,7 @@ Session::Session(const QString& nativePath)
     if (rc != SQLITE_OK) {
         problem = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
     } else {
-        sqlite3_busy_timeout(db_, 2000);
+        sqlite3_busy_timeout(db_, kLockWaitMs);
         // Reading the schema proves the file is a database at all.
         if (sqlite3_exec(db_, "select count(*) from sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
             problem = sqlite3_errmsg(db_);
@@ -136,7 +140,8 @@ Session::Session(const QString& nativePath)
     }
     // A write-ahead log makes each commit cheap and never corrupts the file on a crash; where
     // the folder cannot hold one the file keeps its rollback journal.
-    sqlite3_exec(db_, "pragma journal_mode=wal", nullptr, nullptr, nullptr);
+    // A file another program holds locked cannot change its journal now: the lock is noted.
+    noteLocked(sqlite3_exec(db_, "pragma journal_mode=wal", nullptr, nullptr, nullptr));
     sqlite3_exec(db_, "pragma synchronous=normal", nullptr, nullptr, nullptr);
 }
 
@@ -152,8 +157,7 @@ void Session::close()
     for (sqlite3_stmt* statement : std::as_const(cache_))
         sqlite3_finalize(statement);
     cache_.clear();
-    if (!sqlite3_get_autocommit(db_))
-        sqlite3_exec(db_, "commit", nullptr, nullptr, nullptr);
+    // An unfinished batch is not stored: closing rolls it back.
     sqlite3_close_v2(db_);
     db_ = nullptr;
 }
@@ -165,24 +169,52 @@ sqlite3* Session::handle(const QString& shownText) const
     return db_;
 }
 
-void Session::hold()
+void Session::noteLocked(int rc)
 {
-    // When another connection holds the lock the statement simply runs on its own.
-    if (sqlite3_get_autocommit(db_))
-        sqlite3_exec(db_, "begin immediate", nullptr, nullptr, nullptr);
+    const int primary = rc & 0xFF;
+    if (db_ && (primary == SQLITE_BUSY || primary == SQLITE_LOCKED))
+        sqlite3_busy_timeout(db_, 0);
 }
 
-void Session::commit(const QString& shownText)
+void Session::run(const char* sql, const char* what)
 {
-    if (!sqlite3_get_autocommit(db_) && sqlite3_exec(db_, "commit", nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw Error(std::string("cannot store the change: ") + sqlite3_errmsg(db_) + inText(shownText));
-    hold();
+    sqlite3* db = handle(QString::fromLatin1(sql));
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        noteLocked(rc);
+        throw Error(std::string(what) + ": " + sqlite3_errmsg(db));
+    }
+}
+
+void Session::begin()
+{
+    if (inBatch())
+        throw Error("a batch of writes is already open");
+    run("begin immediate", "cannot start a batch of writes");
+}
+
+void Session::commit()
+{
+    if (!inBatch())
+        throw Error("no batch of writes is open");
+    run("commit", "cannot store the batch of writes");
+}
+
+void Session::rollback()
+{
+    if (!inBatch())
+        throw Error("no batch of writes is open");
+    run("rollback", "cannot undo the batch of writes");
+}
+
+bool Session::inBatch() const
+{
+    return db_ && !sqlite3_get_autocommit(db_);
 }
 
 Statement Session::compiled(const QString& text, const QString& shownText)
 {
     sqlite3* db = handle(shownText);
-    hold();
     sqlite3_stmt* statement = cache_.value(text);
     if (statement && !sqlite3_stmt_busy(statement))
         return Statement(*this, statement, false, shownText);
@@ -195,10 +227,12 @@ Statement Session::compiled(const QString& text, const QString& shownText)
     const QByteArray utf8 = text.toUtf8();
     const char* tail = nullptr;
     statement = nullptr;
-    if (sqlite3_prepare_v3(db, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_PREPARE_PERSISTENT,
-                           &statement, &tail)
-        != SQLITE_OK)
+    const int rc = sqlite3_prepare_v3(db, utf8.constData(), static_cast<int>(utf8.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &statement, &tail);
+    if (rc != SQLITE_OK) {
+        noteLocked(rc);
         throw Error(std::string("the database rejected the query text: ") + sqlite3_errmsg(db) + inText(shownText));
+    }
     if (!statement)
         throw Error("the query text holds no statement" + inText(shownText));
     const qsizetype used = tail - utf8.constData();

@@ -2,10 +2,14 @@
 // The engine's side of one open connection, shared by the result sets opened on it so that a
 // result set outliving its connection fails cleanly instead of touching a closed handle.
 //
-// While open, the session holds the database's write lock between statements and commits after
-// every statement that changed something: each change is stored at once and other connections
-// see it, but they cannot write until this one closes. Holding the lock spares every query the
-// engine's locking, which is most of its cost in the routines' loops of small queries.
+// Each statement stores its change at once and holds the database's write lock only while it
+// runs; reads take none, so another process (a second instance, the sqlite3 tool, a backup) is
+// never shut out for longer than one write. A batch of writes (begin ... commit) holds the lock
+// for the whole batch and is stored all together or not at all.
+//
+// While another connection holds the lock, a statement waits a short while and then fails.
+// Once one has failed so, the others of the same session fail without waiting: the lock is
+// held for long, and one routine's many statements must not add up to a frozen window.
 #include "platform/storage/variant.h"
 
 #include <QHash>
@@ -61,12 +65,20 @@ public:
     qint64 lastInsertRowid() const;
     int changes() const;
 
+    // A batch of writes: the write lock is taken at its start (failing like a locked statement)
+    // and kept until commit or rollback; closing the session in between rolls it back.
+    void begin();
+    void commit();
+    void rollback();
+    bool inBatch() const;
+
 private:
     friend class Statement;
     sqlite3* handle(const QString& shownText) const;
     Statement compiled(const QString& text, const QString& shownText);
-    void hold();
-    void commit(const QString& shownText);
+    void run(const char* sql, const char* what);
+    // Notes a failure on another connection's lock: the session's later statements wait no more.
+    void noteLocked(int rc);
 
     sqlite3* db_ = nullptr;
     QHash<QString, sqlite3_stmt*> cache_;

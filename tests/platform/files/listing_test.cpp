@@ -44,7 +44,7 @@ TEST_F(Listing, TheMaskAdmitsHiddenEntriesAndFoldersOnlyWhenAsked)
     EXPECT_EQ(Dir(txt("work"), vbDirectory), "Work");
     EXPECT_EQ(Dir(txt("work")), "");
     EXPECT_EQ(Dir(txt("Missing\\*")), "");
-    EXPECT_EQ(Dir(txt(".."), vbDirectory), "");
+    EXPECT_THROW(Dir(txt(".."), vbDirectory), platform::Error);
 }
 
 TEST_F(Listing, TheFileListAndTheExistenceTestSeeOnlyPlainFiles)

@@ -102,12 +102,3 @@ TEST_F(StorageTest, ExecuteRefusesWhatTheEngineRejects)
     EXPECT_THROW(conn.Execute("delete from Log"), Error); // closed
 }
 
-TEST_F(StorageTest, ChangesAreStoredAtOnceAndOthersWaitForTheClose)
-{
-    conn.Execute("insert into Types (TypeName) values ('Work')");
-    EXPECT_EQ(folder.count("Types"), 1);                              // readable beside it
-    EXPECT_THROW(folder.exec("delete from Types"), std::runtime_error); // but not writable
-    conn.Close();
-    folder.exec("delete from Types");
-    EXPECT_EQ(folder.count("Types"), 0);
-}
