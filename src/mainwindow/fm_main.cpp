@@ -188,6 +188,15 @@ void fmMain::bindEvents()
     cmdBackColor->onClick = [this] { cmdBackColor_Click(); };
     cmdFontName->onClick = [this] { cmdFontName_Click(); };
     cmdFontSize->onClick = [this] { cmdFontSize_Click(); };
+
+    listTxt->onOLEDragDrop() = [this](platform::DataObject& data, platform::LONG&) { listTxt_OLEDragDrop(data); };
+    ListTxtList->onOLEDragDrop() = [this](platform::DataObject& data, platform::LONG&) { ListTxtList_OLEDragDrop(data); };
+    ListFolder->onOLEDragOver() = [this](platform::DataObject&, platform::LONG&, int) { ListFolder_OLEDragOver(); };
+    listType->onOLEDragOver() = [this](platform::DataObject&, platform::LONG&, int) { listType_OLEDragOver(); };
+    ListFolder->onOLEDragDrop() = [this](platform::DataObject& data, platform::LONG&) { ListFolder_OLEDragDrop(data); };
+    listType->onOLEDragDrop() = [this](platform::DataObject& data, platform::LONG&) { listType_OLEDragDrop(data); };
+    myTxt->onOLEDragDrop() = [this](platform::DataObject& data, platform::LONG& effect) { myTxt_OLEDragDrop(data, effect); };
+    txtTitle->onOLEDragDrop() = [this](platform::DataObject& data, platform::LONG&) { txtTitle_OLEDragDrop(data); };
 }
 
 } // namespace mainwindow

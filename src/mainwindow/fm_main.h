@@ -12,6 +12,9 @@
 //   fm_main_panels.cpp      the three panels and the menu marks
 //   fm_main_types.cpp       the category manager: adding, renaming and deleting categories
 //   fm_main_outside.cpp     documents and folders opened in programs outside
+//   fm_main_drop_lists.cpp       files dropped on the two document lists
+//   fm_main_drop_categories.cpp  the category lists under a drag: the mark, import and move
+//   fm_main_drop_editor.cpp      files dropped on the editor and the title box
 // The update check and the link labels are the update area's (src/update), which binds them to
 // this window's controls and hands the check in as CheckUpdate.
 #include "platform/controls/layout.h"
@@ -27,6 +30,7 @@
 namespace platform {
 class ComboBox;
 class CommonDialog;
+class DataObject;
 class FileListBox;
 class Form;
 class Frame;
@@ -144,6 +148,18 @@ public:
     void cmdTypeUpdate_Click();
     void cmdTypeDel_Click();
 
+    // ---- drag and drop
+    void listTxt_OLEDragDrop(platform::DataObject& Data);
+    void ListTxtList_OLEDragDrop(platform::DataObject& Data);
+    void ListFolder_OLEDragOver();
+    void listType_OLEDragOver();
+    void ListFolder_OLEDragDrop(platform::DataObject& Data);
+    void listType_OLEDragDrop(platform::DataObject& Data);
+    void myTxt_OLEDragDrop(platform::DataObject& Data, platform::LONG& Effect);
+    void txtTitle_OLEDragDrop(platform::DataObject& Data);
+    // The index from 0 of the category list's item under the pointer; -1 for none.
+    int CategoryHitTest(platform::ListView& list);
+
     // ---- members of the window
     platform::LONG HandCursor = 0;
     bool IsEditing = false;
@@ -235,6 +251,18 @@ private:
     // Empties the title box, the editor (filled while hidden) and the current-document labels,
     // each step passed over on failure.
     void ClearOpenDocument(shared::ResumeNext& next);
+
+    struct ListDrop;
+    struct CategoryDrop;
+    void DropFilesOnList(const platform::DataObject& Data, const ListDrop& list);
+    void ShowSelectedTypeFiles();
+    // Every category shows its normal icon, the one at index (from 0, if any) the drop mark.
+    void MarkDropTarget(platform::ListView& list, int index, shared::ResumeNext& next);
+    void DropOnCategory(const platform::DataObject& Data, const CategoryDrop& drop);
+    void ImportIntoCategory(const platform::DataObject& Data, const CategoryDrop& drop, const ListItemPtr& targetItem,
+                            const QString& target);
+    void MoveIntoCategory(const platform::DataObject& Data, const CategoryDrop& drop, const QString& source,
+                          const QString& target);
 
     std::unique_ptr<platform::Form> form_;
     platform::Layout layout_;

@@ -41,10 +41,11 @@ void MainWindowTest::start(const std::function<void(mainwindow::fmMain&)>& befor
 void MainWindowTest::click(QWidget* widget)
 {
     const QPoint centre = widget->rect().center();
-    platform::setPointerSeam({[widget, centre] { return widget->mapToGlobal(centre); },
-                              [widget](const QPoint&) { return widget; }});
+    // The pointer goes back where the test had put it (over a drop target, say).
+    const platform::PointerSeam previous = platform::setPointerSeam(
+        {[widget, centre] { return widget->mapToGlobal(centre); }, [widget](const QPoint&) { return widget; }});
     QTest::mouseClick(widget, Qt::LeftButton, {}, centre);
-    platform::setPointerSeam({});
+    platform::setPointerSeam(previous);
 }
 
 void MainWindowTest::onDialog(QWidget*)

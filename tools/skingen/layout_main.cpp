@@ -44,7 +44,8 @@ struct Builder {
             .border(1)
             .set("hideColumnHeaders", true)
             .set("fullRowSelect", true)
-            .set("labelEdit", 1); // manual: names are changed only through the strips
+            .set("labelEdit", 1) // manual: names are changed only through the strips
+            .set("oleDropMode", 1); // manual: the window's handlers take every drop
     }
     Control &textBox(const QString &name, const QString &in, QRect r, int back = kSysWindow)
     {
@@ -98,10 +99,10 @@ void documentPanel(Builder &b)
     b.label("lbcolname", "Picture5", pxRect(116, 4, 102, 15), "文本列表", kInkSoft).align(1);
     b.textBox("txtQuery", "planList", pxRect(8, 229, 201, 19)).tip("请输入搜索关键字");
     b.button("cmdQuery", "planList", pxAt(214, 230)).tip("搜索");
-    b.list("listTxt", "planList", pxRect(8, 253, 224, 356));
+    b.list("listTxt", "planList", pxRect(8, 253, 224, 356)).set("oleDragMode", 1); // drags its selected title
 
     b.label("Label1", "planList", pxRect(240, 7, 36, 15), "标题：");
-    b.textBox("txtTitle", "planList", pxRect(276, 3, 288, 22), ole(kEditorGrey)).disabled();
+    b.textBox("txtTitle", "planList", pxRect(276, 3, 288, 22), ole(kEditorGrey)).disabled().set("oleDropMode", 1);
     b.label("lbLen", "planList", pxRect(576, 7, 120, 15), "字数：0");
     b.combo("ComboType", "planList", pxRect(612, 4, 140, 20)).hidden();
 
@@ -149,7 +150,7 @@ void categoryPanel(Builder &b)
     b.label("Label7", "Picture8", pxRect(388, 4, 60, 15), "大小", kInkSoft);
     b.label("Label6", "Picture8", pxRect(493, 4, 120, 15), "最后更新时间", kInkSoft);
     b.list("listType", "planSet", QRect(120, 600, 3255, 7215));
-    b.list("ListTxtList", "planSet", QRect(3480, 600, 10455, 7215));
+    b.list("ListTxtList", "planSet", QRect(3480, 600, 10455, 7215)).set("oleDragMode", 1); // drags its selected file name
 
     b.strip("Picture1", "planSet", QRect(120, 7800, 3195, 800));
     b.label("Label8", "Picture1", QRect(0, 120, 720, 255), "名称：");
@@ -260,7 +261,8 @@ Layout mainWindowLayout()
         .font()
         .back(kSysWindow)
         .fore(kSysWindowText)
-        .border(1);
+        .border(1)
+        .set("oleDropMode", 1);
     footerAndHidden(b);
     return l;
 }

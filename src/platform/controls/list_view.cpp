@@ -6,14 +6,16 @@
 #include "platform/error.h"
 
 #include <QHeaderView>
+#include <QDrag>
 #include <QItemSelectionModel>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
 
 namespace platform {
 
-ListView::ListView(QWidget* parent) : Control<QTreeView>(parent), model_(new ListViewModel(this))
+ListView::ListView(QWidget* parent) : OLEDropControl<Control<QTreeView>>(parent), model_(new ListViewModel(this))
 {
     setModel(model_);
     setRootIsDecorated(false);
@@ -50,6 +52,8 @@ void ListView::applyLayout(const QJsonObject& o)
     applyCommonKeys(this, o);
     setHideColumnHeaders(boolKey(o, "hideColumnHeaders", false));
     setLabelEdit(o.value("labelEdit").toInt(0));
+    setOLEDragMode(o.value("oleDragMode").toInt(vbOLEDragManual));
+    setOLEDropMode(o.value("oleDropMode").toInt(vbOLEDropNone));
     if (const auto border = intKey(o, "borderStyle"))
         setFrameShape(*border == 0 ? QFrame::NoFrame : QFrame::StyledPanel);
 }
@@ -211,6 +215,33 @@ void ListView::setLabelEdit(int mode)
     labelEdit_ = mode;
     setEditTriggers(mode == 0 ? QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
                               : QAbstractItemView::NoEditTriggers);
+}
+
+void ListView::setOLEDragMode(int mode)
+{
+    dragMode_ = mode == vbOLEDragAutomatic ? vbOLEDragAutomatic : vbOLEDragManual;
+    setDragEnabled(dragMode_ == vbOLEDragAutomatic);
+}
+
+QMimeData* ListView::dragData() const
+{
+    const ListItemPtr item = SelectedItem();
+    if (!item)
+        return nullptr;
+    auto* data = new QMimeData;
+    data->setText(item->Text());
+    return data;
+}
+
+void ListView::startDrag(Qt::DropActions)
+{
+    QMimeData* data = dragData();
+    if (!data)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    // Offered as a copy only: whoever takes it never removes the item.
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
 }
 
 int ListView::HitTest(const QPoint& client) const

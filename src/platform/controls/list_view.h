@@ -1,10 +1,12 @@
 #pragma once
 // A list view in report view: columns with widths in twips, items numbered from 1 with Text,
-// Tag, SubItems and a small icon, one selected item at most.
+// Tag, SubItems and a small icon, one selected item at most. In the automatic drag mode a drag
+// of the selected item offers its text; in the manual drop mode its own handlers take drops.
 #include "platform/controls/control.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/list_item.h"
 #include "platform/controls/mouse_events.h"
+#include "platform/controls/ole_drag_drop.h"
 
 #include <QHeaderView>
 #include <QJsonObject>
@@ -14,11 +16,13 @@
 #include <functional>
 #include <vector>
 
+class QMimeData;
+
 namespace platform {
 
 class ListViewModel;
 
-class ListView : public Control<QTreeView> {
+class ListView : public OLEDropControl<Control<QTreeView>> {
 public:
     explicit ListView(QWidget* parent = nullptr);
     ~ListView() override;
@@ -65,6 +69,11 @@ public:
     int LabelEdit() const { return labelEdit_; }   // 0 automatic, 1 manual
     void setLabelEdit(int mode);
 
+    int OLEDragMode() const { return dragMode_; }
+    void setOLEDragMode(int mode);
+    // What a drag of the list offers: the selected item's text; nothing without one.
+    QMimeData* dragData() const;
+
     // The item at a point of the list's client area in pixels: its index from 0, -1 for none.
     int HitTest(const QPoint& client) const;
 
@@ -82,6 +91,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     friend class ListItem;
@@ -100,6 +110,7 @@ private:
     ListViewModel* model_;
     QPointer<ImageList> smallIcons_;
     int labelEdit_ = 0;
+    int dragMode_ = vbOLEDragManual;
     Columns columns_{this};
     Items items_{this};
 };

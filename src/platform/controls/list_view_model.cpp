@@ -56,6 +56,8 @@ Qt::ItemFlags ListViewModel::flags(const QModelIndex& index) const
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (index.column() == 0 && view_->labelEdit_ == 0)
         f |= Qt::ItemIsEditable;
+    if (view_->dragMode_ == vbOLEDragAutomatic)
+        f |= Qt::ItemIsDragEnabled;
     return f;
 }
 

@@ -35,7 +35,7 @@ int textOffset(const QString& plain, int position)
 }
 } // namespace
 
-RichTextBox::RichTextBox(QWidget* parent) : Control<QTextEdit>(parent)
+RichTextBox::RichTextBox(QWidget* parent) : OLEDropControl<Control<QTextEdit>>(parent)
 {
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
@@ -46,6 +46,7 @@ RichTextBox::RichTextBox(QWidget* parent) : Control<QTextEdit>(parent)
 void RichTextBox::applyLayout(const QJsonObject& o)
 {
     applyCommonKeys(this, o);
+    setOLEDropMode(o.value("oleDropMode").toInt(vbOLEDropNone));
     if (o.contains("locked"))
         setLocked(o.value("locked").toBool());
     if (o.value("borderStyle").toInt(1) == 0)

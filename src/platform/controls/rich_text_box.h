@@ -2,6 +2,7 @@
 // The rich text box: a document's text, formatted through its selection. Its Text has CR LF
 // line breaks, and SelStart/SelLength count in that text.
 #include "platform/controls/control.h"
+#include "platform/controls/ole_drag_drop.h"
 
 #include <QJsonObject>
 #include <QTextEdit>
@@ -15,7 +16,7 @@ namespace platform {
 inline constexpr int rtfRTF = 0;
 inline constexpr int rtfText = 1;
 
-class RichTextBox : public Control<QTextEdit> {
+class RichTextBox : public OLEDropControl<Control<QTextEdit>> {
 public:
     explicit RichTextBox(QWidget* parent = nullptr);
     void applyLayout(const QJsonObject& o);

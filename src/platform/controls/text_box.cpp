@@ -6,7 +6,7 @@
 
 namespace platform {
 
-TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
+TextBox::TextBox(QWidget* parent) : OLEDropControl<Control<QLineEdit>>(parent)
 {
     initColors(static_cast<LONG>(0x80000005), static_cast<LONG>(0x80000008));
     connect(this, &QLineEdit::textChanged, this, [this] {
@@ -18,6 +18,7 @@ TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
 void TextBox::applyLayout(const QJsonObject& o)
 {
     applyCommonKeys(this, o);
+    setOLEDropMode(o.value("oleDropMode").toInt(vbOLEDropNone));
     if (const auto length = intKey(o, "maxLength"))
         setMaxLength(*length);
     if (const auto text = textKey(o, "text"))

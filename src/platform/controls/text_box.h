@@ -1,6 +1,7 @@
 #pragma once
 // A one-line text box: the title, the search keyword, a category name.
 #include "platform/controls/control.h"
+#include "platform/controls/ole_drag_drop.h"
 
 #include <QJsonObject>
 #include <QLineEdit>
@@ -9,7 +10,7 @@
 
 namespace platform {
 
-class TextBox : public Control<QLineEdit> {
+class TextBox : public OLEDropControl<Control<QLineEdit>> {
 public:
     explicit TextBox(QWidget* parent = nullptr);
     void applyLayout(const QJsonObject& o);

@@ -61,6 +61,11 @@ void FileCopy(const QString& sourceWindowsPath, const QString& targetWindowsPath
         copy.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
 }
 
+bool SameFile(const QString& windowsPathA, const QString& windowsPathB)
+{
+    return sameEntry(QFileInfo(resolvePath(windowsPathA)), QFileInfo(resolvePath(windowsPathB)));
+}
+
 void Kill(const QString& windowsPath)
 {
     const QFileInfo info = existingEntry(windowsPath, FileError::FileNotFound);

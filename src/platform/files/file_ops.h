@@ -9,6 +9,10 @@ namespace platform {
 // source's last write time. Copying a file onto itself leaves it as it is.
 void FileCopy(const QString& sourceWindowsPath, const QString& targetWindowsPath);
 
+// True when both paths name one existing entry, whether by the same spelling, another letter
+// case or a link.
+bool SameFile(const QString& windowsPathA, const QString& windowsPathB);
+
 // Deletes one file; a read-only file or a folder is refused.
 void Kill(const QString& windowsPath);
 

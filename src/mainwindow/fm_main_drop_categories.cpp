@@ -1,0 +1,200 @@
+// The two category lists under a drag: the category under the pointer is marked while anything
+// is dragged over them; files dropped on a category are imported into it, and a document dragged
+// out of the page's own list is moved into it.
+#include "mainwindow/fm_main.h"
+
+#include "mainwindow/drop_texts.h"
+#include "mainwindow/dropped_file.h"
+#include "mainwindow/fm_msg.h"
+#include "platform/controls/list_view.h"
+#include "platform/controls/list_view_messages.h"
+#include "platform/error.h"
+#include "platform/files/file_ops.h"
+#include "platform/files/listing.h"
+#include "platform/window/pointer.h"
+#include "shared/module1_storage.h"
+#include "shared/on_error.h"
+#include "shared/sql_quote.h"
+
+namespace mainwindow {
+namespace {
+constexpr int kCategoryIcon = 1;
+constexpr int kDropTargetIcon = 2;
+
+QString textOf(const ListItemPtr& item)
+{
+    if (!item)
+        throw platform::Error("Object variable not set");
+    return item->Text();
+}
+} // namespace
+
+// How the two lists differ: the routine that opens a category, and what a dragged text names
+// (a title on the document page, a file name with its ".txt" on the category page).
+struct fmMain::CategoryDrop {
+    platform::ListView* list;
+    void (fmMain::*open)(const ListItemPtr&);
+    bool textIsFileName;
+};
+
+int fmMain::CategoryHitTest(platform::ListView& list)
+{
+    platform::LVHITTESTINFO info;
+    platform::GetCursorPos(&info.pt);
+    platform::ScreenToClient(list.hWnd(), &info.pt);
+    platform::SendMessageA(list.hWnd(), platform::LVM_SUBITEMHITTEST, 0, &info);
+    return info.iItem;
+}
+
+void fmMain::MarkDropTarget(platform::ListView& list, int index, shared::ResumeNext& next)
+{
+    const int count = next.value([&] { return list.ListItems().Count(); }, 0);
+    for (int i = 1; i <= count; ++i)
+        next([&] { list.ListItems().Item(i)->setSmallIcon(kCategoryIcon); });
+    if (index >= 0)
+        next([&] { list.ListItems().Item(index + 1)->setSmallIcon(kDropTargetIcon); });
+}
+
+void fmMain::ListFolder_OLEDragOver()
+{
+    shared::ResumeNext next;
+    MarkDropTarget(*ListFolder, next.value([&] { return CategoryHitTest(*ListFolder); }, -1), next);
+}
+
+void fmMain::listType_OLEDragOver()
+{
+    shared::ResumeNext next;
+    MarkDropTarget(*listType, next.value([&] { return CategoryHitTest(*listType); }, -1), next);
+}
+
+void fmMain::ListFolder_OLEDragDrop(platform::DataObject& Data)
+{
+    DropOnCategory(Data, {ListFolder, &fmMain::ListFolder_ItemClick, false});
+}
+
+void fmMain::listType_OLEDragDrop(platform::DataObject& Data)
+{
+    DropOnCategory(Data, {listType, &fmMain::listType_ItemClick, true});
+}
+
+void fmMain::DropOnCategory(const platform::DataObject& Data, const CategoryDrop& drop)
+{
+    shared::ResumeNext next;
+    platform::ListView& list = *drop.list;
+
+    // 1.-3. The category under the pointer, or the selected one over the blank part.
+    const int index = next.value([&] { return CategoryHitTest(list); }, -1);
+    const QString source = next.value([&] { return textOf(list.SelectedItem()); }, QString());
+    const ListItemPtr targetItem =
+        index >= 0 ? next.value([&] { return list.ListItems().Item(index + 1); }, ListItemPtr()) : nullptr;
+    const QString target = targetItem ? targetItem->Text() : source;
+
+    // 4. The drag-over mark goes.
+    MarkDropTarget(list, -1, next);
+
+    // 5. A file list wins over text.
+    if (next.holds([&] { return Data.GetFormat(platform::vbCFFiles); }))
+        ImportIntoCategory(Data, drop, targetItem, target);
+    else if (next.holds([&] { return Data.GetFormat(platform::vbCFText); }))
+        MoveIntoCategory(Data, drop, source, target);
+}
+
+void fmMain::ImportIntoCategory(const platform::DataObject& Data, const CategoryDrop& drop,
+                                const ListItemPtr& targetItem, const QString& target)
+{
+    shared::ResumeNext next;
+
+    // A list without any category has no folder to copy into: the library root is none.
+    if (target.isEmpty()) {
+        next([] { Module1::ShowInfo(QStringLiteral("请添加或选择一个目录")); });
+        return;
+    }
+
+    // 1.-2. Only files now in the category are counted; a copy that failed is told apart.
+    int imported = 0;
+    int failed = 0;
+    const int count = next.value([&] { return Data.FilesCount(); }, 0);
+    for (int i = 1; i <= count; ++i) {
+        const QString path = next.value([&] { return Data.Files(i); }, QString());
+        // A no skips this file only.
+        switch (CopyDroppedFile(path, CategoryPath(target), &ReplaceQuestionOnImport, next)) {
+        case DroppedFile::InPlace: ++imported; break;
+        case DroppedFile::Failed: ++failed; break;
+        case DroppedFile::NotText:
+        case DroppedFile::Declined: break;
+        }
+    }
+
+    // 3. Nothing landed in the category: nothing is opened.
+    if (imported == 0) {
+        if (failed > 0)
+            next([&] { Module1::ShowInfo(CopyFailedText(failed)); });
+        return;
+    }
+
+    // 4.-6. The category dropped on is opened; over the blank part the selected one stays.
+    if (targetItem) {
+        next([&] { drop.list->setSelectedItem(targetItem); });
+        next([&] { (this->*drop.open)(targetItem); });
+    }
+    next([&] { Module1::ShowInfo(ImportedText(imported)); });
+    if (failed > 0)
+        next([&] { Module1::ShowInfo(CopyFailedText(failed)); });
+}
+
+void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDrop& drop, const QString& source,
+                              const QString& target)
+{
+    shared::ResumeNext next;
+
+    // 1.-2. A path dragged as text names no document of the category.
+    const QString text = next.value([&] { return Data.GetData(platform::vbCFText); }, QString());
+    if (text.contains(QLatin1Char('\\')) || text.contains(QLatin1Char('/')))
+        return;
+
+    // 3. The title and the file name the text stands for.
+    QString title = text;
+    QString fileName = text + ".txt";
+    if (drop.textIsFileName) {
+        if (!text.endsWith(QLatin1String(".txt"), Qt::CaseSensitive))
+            return;
+        title = text.chopped(4);
+        fileName = text;
+    }
+
+    // 4. Onto its own category (its item, or the blank part of the list) a document stays as it
+    //    is: a copy onto itself followed by the delete would lose it.
+    if (source.isEmpty() || target.isEmpty() || source == target)
+        return;
+    const QString destination = CategoryPath(target) + "\\" + fileName;
+    const QString sourcePath = CategoryPath(source) + "\\" + fileName;
+
+    // 5.-6. A source file that is gone, or a no to replacing the target, ends the move.
+    if (next.holds([&] { return !platform::NormalFileExists(sourcePath); }))
+        return;
+    if (next.holds([&] { return platform::NormalFileExists(destination); })
+        && !next.value([&] { return Module1::AskYesNo(ReplaceQuestionInTarget(title)); }, false))
+        return;
+
+    // 7.-9. The copy comes first; only once it is on disk do the row and the source file go.
+    const bool copied = next.value([&] {
+        if (platform::SameFile(sourcePath, destination))
+            throw platform::Error("the target is the document's own file");
+        platform::FileCopy(sourcePath, destination);
+        return true;
+    }, false);
+    if (!copied) {
+        next([&] { Module1::ShowInfo(MoveFailedText(title)); });
+        return;
+    }
+    next([&] {
+        Module1::ExecuteSql("delete * from Log where Type=" + GetTypeID(source) + " and Title=" + shared::Quoted(title));
+    });
+    if (next.holds([&] { return platform::NormalFileExists(sourcePath); }))
+        next([&] { platform::Kill(sourcePath); });
+
+    // 10. The source category again, without the document.
+    next([&] { (this->*drop.open)(drop.list->SelectedItem()); });
+}
+
+} // namespace mainwindow

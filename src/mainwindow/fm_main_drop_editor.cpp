@@ -1,0 +1,49 @@
+// A file dropped on the editor starts a new, unsaved document from it; a file dropped on the
+// title box gives the title box its path. Only the first dropped file counts.
+#include "mainwindow/fm_main.h"
+
+#include "mainwindow/drop_texts.h"
+#include "platform/controls/label.h"
+#include "platform/controls/rich_text_box.h"
+#include "platform/controls/text_box.h"
+#include "shared/on_error.h"
+
+namespace mainwindow {
+
+void fmMain::myTxt_OLEDragDrop(platform::DataObject& Data, platform::LONG& Effect)
+{
+    shared::ResumeNext next;
+
+    // 1. Only files start a document.
+    if (next.holds([&] { return !Data.GetFormat(platform::vbCFFiles); }))
+        return;
+
+    // 2. A new document, as the add button starts one. When that did not happen (the typed
+    //    text was kept), the dropped file must not take its place.
+    next([&] { cmdAdd_Click(); });
+    const bool started = next.value([&] {
+        return lbTxtID->Caption().isEmpty() && txtTitle->Text().isEmpty() && myTxt->Text().isEmpty();
+    }, false);
+    if (!started)
+        return;
+
+    // 3. The file is only read: at most a copy.
+    Effect &= platform::vbDropEffectCopy;
+
+    // 4.-7. The first file: its name for the title, its text in the default style.
+    const QString path = next.value([&] { return Data.Files(1); }, QString());
+    next([&] { txtTitle->setText(TitleFromDroppedPath(path)); });
+    next([&] { myTxt->LoadFile(path); });
+    next([&] { LoadDefaultStyle(); });
+    next([&] { ApplyTextStyle(); });
+}
+
+void fmMain::txtTitle_OLEDragDrop(platform::DataObject& Data)
+{
+    // Text from another program holds no path: the title stays as it was.
+    if (!Data.GetFormat(platform::vbCFFiles))
+        return;
+    txtTitle->setText(Data.Files(1));
+}
+
+} // namespace mainwindow

@@ -1,0 +1,153 @@
+#include "platform/controls/ole_drag_drop.h"
+
+#include "platform/error.h"
+#include "platform/files/windows_path.h"
+
+#include <QAbstractScrollArea>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace platform {
+namespace {
+LONG offeredEffects(Qt::DropActions actions)
+{
+    LONG effect = vbDropEffectNone;
+    if (actions & Qt::CopyAction)
+        effect |= vbDropEffectCopy;
+    if (actions & Qt::MoveAction)
+        effect |= vbDropEffectMove;
+    return effect;
+}
+} // namespace
+
+DataObject DataObject::fromMime(const QMimeData* mime)
+{
+    DataObject data;
+    if (!mime)
+        return data;
+    QStringList others;
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            data.files_ << toWindowsPath(url.toLocalFile());
+        else
+            others << url.toString();
+    }
+    if (mime->hasFormat(QStringLiteral("text/plain"))) {
+        data.hasText_ = true;
+        data.text_ = mime->text();
+    } else if (!others.isEmpty()) {
+        data.hasText_ = true;
+        data.text_ = others.join(QStringLiteral("\r\n"));
+    }
+    return data;
+}
+
+DataObject DataObject::withFiles(const QStringList& windowsPaths)
+{
+    DataObject data;
+    data.files_ = windowsPaths;
+    return data;
+}
+
+DataObject DataObject::withText(const QString& text)
+{
+    DataObject data;
+    data.hasText_ = true;
+    data.text_ = text;
+    return data;
+}
+
+bool DataObject::GetFormat(int format) const
+{
+    if (format == vbCFFiles)
+        return !files_.isEmpty();
+    if (format == vbCFText)
+        return hasText_;
+    return false;
+}
+
+QString DataObject::GetData(int format) const
+{
+    if (format != vbCFText || !hasText_)
+        throw Error("Invalid clipboard format");
+    return text_;
+}
+
+QString DataObject::Files(int index) const
+{
+    if (index < 1 || index > files_.size())
+        throw Error("Invalid procedure call or argument");
+    return files_[index - 1];
+}
+
+void DropTarget::setMode(int mode)
+{
+    mode_ = mode == vbOLEDropManual ? vbOLEDropManual : vbOLEDropNone;
+    const bool takes = mode_ == vbOLEDropManual;
+    control_->setAcceptDrops(takes);
+    // A scrolling control receives drags through the area it shows its content in.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(control_))
+        area->viewport()->setAcceptDrops(takes);
+}
+
+void DropTarget::enter(QDragEnterEvent* e)
+{
+    if (mode_ != vbOLEDropManual)
+        return e->ignore();
+    current_ = DataObject::fromMime(e->mimeData());
+    over(e, vbEnter);
+}
+
+void DropTarget::move(QDragMoveEvent* e)
+{
+    if (mode_ != vbOLEDropManual)
+        return e->ignore();
+    over(e, vbOver);
+}
+
+void DropTarget::over(QDragMoveEvent* e, int state)
+{
+    LONG effect = offeredEffects(e->possibleActions());
+    if (onOLEDragOver)
+        onOLEDragOver(current_, effect, state);
+    // Taken as a copy wherever the source allows one; the drop itself decides what it does.
+    if (e->possibleActions() & Qt::CopyAction)
+        e->setDropAction(Qt::CopyAction);
+    e->accept();
+}
+
+void DropTarget::leave(QDragLeaveEvent* e)
+{
+    if (mode_ != vbOLEDropManual)
+        return e->ignore();
+    LONG effect = vbDropEffectNone;
+    if (onOLEDragOver)
+        onOLEDragOver(current_, effect, vbLeave);
+    current_ = DataObject();
+    e->accept();
+}
+
+void DropTarget::drop(QDropEvent* e)
+{
+    if (mode_ != vbOLEDropManual)
+        return e->ignore();
+    DataObject data = DataObject::fromMime(e->mimeData());
+    current_ = DataObject();
+    LONG effect = offeredEffects(e->possibleActions());
+    if (onOLEDragDrop)
+        onOLEDragDrop(data, effect);
+    // Only ever a copy: a source told "moved" would delete what it dragged.
+    if ((effect & vbDropEffectCopy) && (e->possibleActions() & Qt::CopyAction)) {
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+    } else {
+        e->setDropAction(Qt::IgnoreAction);
+        e->ignore();
+    }
+}
+
+} // namespace platform
