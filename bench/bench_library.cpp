@@ -83,6 +83,23 @@ BenchLibrary::~BenchLibrary()
     platform::setProgramFolder(QString());
 }
 
+void BenchLibrary::addCategory(const QString& name) const
+{
+    QDir().mkpath(path("txt/" + name));
+}
+
+QStringList BenchLibrary::filesOutside(int count, const QString& prefix)
+{
+    QStringList paths;
+    for (int n = 1; n <= count; ++n) {
+        QFile f(outside_.path() + "/" + prefix + title(n) + ".txt");
+        if (!f.open(QIODevice::WriteOnly) || f.write(body(n)) < 0)
+            throw std::runtime_error("cannot write a file to drop");
+        paths << f.fileName();
+    }
+    return paths;
+}
+
 int BenchLibrary::rows() const
 {
     return Db(path("lanmore.mdb")).scalar("select count(*) from Log");

@@ -2,6 +2,7 @@
 // A temporary program folder for the benchmark: a database made from the shipped schema and
 // one category of generated documents.
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace bench {
@@ -18,9 +19,16 @@ public:
     int rows() const;   // Log rows now in the database
     QString folder(const QString& relative) const { return path(relative); }   // native path
 
+    // An empty category folder (its row comes with the next load of the category list).
+    void addCategory(const QString& name) const;
+    // count documents of about 3 KB in a folder outside the library, where a file manager
+    // would drag them from; their native paths.
+    QStringList filesOutside(int count, const QString& prefix);
+
 private:
     QString path(const QString& relative) const { return dir_.path() + "/" + relative; }
     QTemporaryDir dir_;
+    QTemporaryDir outside_;
 };
 
 } // namespace bench

@@ -15,14 +15,19 @@ DroppedFile CopyDroppedFile(const QString& path, const QString& categoryFolder,
         return DroppedFile::NotText;
     const QString fileName = Module1::GetLastPathPart(path);
     const QString target = categoryFolder + "\\" + fileName;
-    if (next.holds([&] { return platform::NormalFileExists(target); })
-        && !next.value([&] { return Module1::AskYesNo(question(fileName)); }, false))
+    const bool replacing = next.holds([&] { return platform::NormalFileExists(target); });
+    if (replacing && !next.value([&] { return Module1::AskYesNo(question(fileName)); }, false))
         return DroppedFile::Declined;
     // A file dragged out of this very folder is there already.
     if (target == path)
         return DroppedFile::InPlace;
+    // The dropped file stays where it is, so a new copy need not be forced to the disk; one
+    // that replaces a document is (the old one goes only once the new one is safe).
     const bool copied = next.value([&] {
-        platform::FileCopy(path, target);
+        if (replacing)
+            platform::FileCopy(path, target);
+        else
+            platform::CopyToNewFile(path, target);
         return true;
     }, false);
     return copied ? DroppedFile::InPlace : DroppedFile::Failed;

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace platform {
 namespace {
@@ -59,6 +60,36 @@ void FileCopy(const QString& sourceWindowsPath, const QString& targetWindowsPath
     QFile copy(target.native);
     if (copy.open(QIODevice::ReadWrite))
         copy.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
+}
+
+void CopyToNewFile(const QString& sourceWindowsPath, const QString& targetWindowsPath)
+{
+    const QFileInfo source = existingEntry(sourceWindowsPath, FileError::FileNotFound);
+    if (!source.isFile())
+        throwFileError(FileError::FileNotFound, sourceWindowsPath);
+    const WriteTarget target = writeTarget(targetWindowsPath);
+    if (!target.existing.isEmpty())
+        throwFileError(FileError::AlreadyExists, targetWindowsPath);
+    QFile in(source.filePath());
+    if (!in.open(QIODevice::ReadOnly))
+        throwFileError(FileError::PermissionDenied, sourceWindowsPath, in.errorString());
+    QTemporaryFile out(QFileInfo(target.native).path() + QStringLiteral("/.qm-copy-XXXXXX"));
+    if (!out.open())
+        throwFileError(FileError::AccessError, targetWindowsPath, out.errorString());
+    constexpr qint64 kChunk = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(kChunk);
+        if ((chunk.isEmpty() && in.error() != QFileDevice::NoError) || out.write(chunk) != chunk.size())
+            throwFileError(FileError::AccessError, targetWindowsPath, in.errorString());
+    }
+    if (!out.flush())
+        throwFileError(FileError::AccessError, targetWindowsPath, out.errorString());
+    out.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
+    // Named only once whole; a name taken meanwhile is never replaced.
+    if (!out.rename(target.native))
+        throwFileError(FileError::AlreadyExists, targetWindowsPath, out.errorString());
+    out.setAutoRemove(false);
+    QFile::setPermissions(target.native, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
 bool SameFile(const QString& windowsPathA, const QString& windowsPathB)

@@ -9,6 +9,12 @@ namespace platform {
 // source's last write time. Copying a file onto itself leaves it as it is.
 void FileCopy(const QString& sourceWindowsPath, const QString& targetWindowsPath);
 
+// Copies a file to a name that no entry of its folder holds in any letter case: the copy shows
+// up whole under that name or not at all (it is written under a temporary name first), with the
+// source's last write time. It is not forced to the disk, so it is for copies whose source stays
+// where it is; a target that exists fails.
+void CopyToNewFile(const QString& sourceWindowsPath, const QString& targetWindowsPath);
+
 // True when both paths name one existing entry, whether by the same spelling, another letter
 // case or a link.
 bool SameFile(const QString& windowsPathA, const QString& windowsPathB);

@@ -3,6 +3,7 @@
 #include "platform/files/file_errors.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -94,13 +95,17 @@ QString findSpelling(const QString& nativeFolder, const QString& name)
 {
     if (existsExactly(joined(nativeFolder, name)))
         return name;
-    const QStringList entries = QDir(nativeFolder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+    // One unsorted pass: of several spellings the first in name order wins, as in a sorted
+    // listing, without the cost of sorting the folder on every lookup of a name it lacks.
+    QString first;
+    QDirIterator entries(nativeFolder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString entry = entries.fileName();
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (first.isEmpty() || entry < first))
+            first = entry;
     }
-    return QString();
+    return first;
 }
 
 QString resolvePath(const QString& windowsPath)

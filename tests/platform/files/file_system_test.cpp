@@ -33,6 +33,13 @@ protected:
         }
         return "no failure";
     }
+    // A file with a given last write time.
+    void writeFileAt(const QString& relative, const QByteArray& bytes, const QDateTime& when) const
+    {
+        pf.writeFile(relative, bytes);
+        QFile file(pf.file(relative));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime));
+    }
     testsupport::ProgramFolder pf{false};
     FileSystemObject fso;
 };
@@ -101,12 +108,9 @@ TEST_F(FileSystem, RenamesAFolderAllowingACaseChangeButNoClash)
 
 TEST_F(FileSystem, CopiesReplacingTheTargetAndKeepingTheWriteTime)
 {
-    pf.writeFile("in/Drop.txt", "new text");
     pf.writeFile("txt/A/drop.txt", "old text that is longer");
     const QDateTime when(QDate(2020, 6, 1), QTime(12, 0), QTimeZone::utc());
-    QFile source(pf.file("in/Drop.txt"));
-    ASSERT_TRUE(source.open(QIODevice::ReadWrite) && source.setFileTime(when, QFileDevice::FileModificationTime));
-    source.close();
+    writeFileAt("in/Drop.txt", "new text", when);
 
     platform::FileCopy(pf.windows() + "\\in\\Drop.txt", txt("a\\Drop.txt"));
     EXPECT_EQ(entries("txt/A"), QStringList{"Drop.txt"});   // one spelling left
@@ -123,6 +127,27 @@ TEST_F(FileSystem, CopiesReplacingTheTargetAndKeepingTheWriteTime)
     EXPECT_EQ(pf.readFile("txt/A/Drop.txt"), "new text");
     EXPECT_THROW(platform::FileCopy(txt("none.txt"), txt("A\\x.txt")), platform::Error);
     EXPECT_THROW(platform::FileCopy(pf.windows() + "\\in\\Drop.txt", txt("Missing\\x.txt")), platform::Error);
+}
+
+TEST_F(FileSystem, CopiesToANewNameOnlyAndLeavesNoHalfFileBehind)
+{
+    pf.writeFile("txt/A/Taken.txt", "kept");
+    const QDateTime when(QDate(2021, 3, 4), QTime(5, 6), QTimeZone::utc());
+    writeFileAt("in/new.txt", QByteArray(3 << 20, 'x'), when);   // more than one chunk
+
+    platform::CopyToNewFile(pf.windows() + "\\in\\new.txt", txt("a\\New.txt"));
+    EXPECT_EQ(pf.readFile("txt/A/New.txt"), pf.readFile("in/new.txt"));
+    EXPECT_EQ(QFileInfo(pf.file("txt/A/New.txt")).lastModified(), when);
+    EXPECT_TRUE(QFileInfo(pf.file("txt/A/New.txt")).isWritable());
+
+    EXPECT_THROW(platform::CopyToNewFile(pf.windows() + "\\in\\new.txt", txt("A\\TAKEN.TXT")), platform::Error);
+    EXPECT_EQ(pf.readFile("txt/A/Taken.txt"), "kept");
+    EXPECT_THROW(platform::CopyToNewFile(pf.windows() + "\\in", txt("A\\dir.txt")), platform::Error);
+    EXPECT_EQ(entries("txt/A"), QStringList({"New.txt", "Taken.txt"}));
+
+    EXPECT_TRUE(platform::SameFile(txt("A\\new.txt"), txt("a\\NEW.txt")));
+    EXPECT_FALSE(platform::SameFile(txt("A\\New.txt"), txt("A\\Taken.txt")));
+    EXPECT_FALSE(platform::SameFile(txt("A\\gone.txt"), txt("A\\gone.txt")));
 }
 
 TEST_F(FileSystem, KillsFilesAndRemovesOnlyEmptyFolders)
