@@ -109,6 +109,14 @@ TEST_F(DropEditorTest, DISABLED_TypedTextIsNotGivenUpWithoutTheLeaveEditorQuesti
     EXPECT_EQ(folder.readFile("txt/Work/draft.txt"), "typed words");
     EXPECT_EQ(w().txtTitle->Text(), "a");
     EXPECT_EQ(w().myTxt->Text(), "dropped");
+
+    // A save that cannot be made keeps the typed text, and the file is not loaded over it.
+    type("", "more typed words");
+    answer({Answer::Yes, Answer::Ok});
+    dropOnEditor(filesOffered({outsideFile("b.txt", "not loaded")}));
+    EXPECT_EQ(shown().value(2), QStringLiteral("请输入标题！"));
+    EXPECT_EQ(w().myTxt->Text(), "more typed words");
+    EXPECT_EQ(w().txtTitle->Text(), "");
 }
 
 } // namespace
