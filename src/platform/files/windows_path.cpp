@@ -3,11 +3,13 @@
 #include "platform/files/file_errors.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
+
+#include <dirent.h>
 
 namespace platform {
 namespace {
@@ -95,16 +97,21 @@ QString findSpelling(const QString& nativeFolder, const QString& name)
 {
     if (existsExactly(joined(nativeFolder, name)))
         return name;
-    // One unsorted pass: of several spellings the first in name order wins, as in a sorted
-    // listing, without the cost of sorting the folder on every lookup of a name it lacks.
+    // One unsorted pass over the folder's names: of several spellings the first in name order
+    // wins, as in a sorted listing, without sorting (or looking up) every entry of the folder on
+    // each lookup of a name it lacks.
     QString first;
-    QDirIterator entries(nativeFolder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        entries.next();
-        const QString entry = entries.fileName();
-        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (first.isEmpty() || entry < first))
+    DIR* folder = opendir(QFile::encodeName(nativeFolder).constData());
+    if (!folder)
+        return first;
+    while (const dirent* e = readdir(folder)) {
+        const QString entry = QFile::decodeName(e->d_name);
+        if (isDotName(entry) || entry.compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        if (first.isEmpty() || entry < first)
             first = entry;
     }
+    closedir(folder);
     return first;
 }
 
