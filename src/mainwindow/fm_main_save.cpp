@@ -70,7 +70,7 @@ bool fmMain::SaveNewDocument()
             const platform::FileSnapshot before = platform::FileSnapshot::of(path);
             shared::AllOrNothing steps;
             // A file of that name already there keeps its text; the new text follows it.
-            steps([&] { platform::AppendTextFile(path, myTxt->Text()); }, [&] { before.restore(); });
+            steps([&] { platform::AppendTextFile(path, myTxt->FileText(), myTxt->FileFormat()); }, [&] { before.restore(); });
             steps([&] {
                 Module1::OpenRs("select top 1 * from Log");
                 Module1::Rs().AddNew();

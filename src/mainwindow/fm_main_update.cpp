@@ -27,6 +27,8 @@
 namespace mainwindow {
 namespace {
 
+const QString kUnreadableFile = QStringLiteral("该文档含有无法识别的字符，更新会改变原文件，已取消更新。");
+
 // The document number a caption holds; none for a caption that is not a whole number.
 std::optional<qint64> documentNumber(const QString& text)
 {
@@ -83,7 +85,7 @@ void storeUpdate(fmMain& w, const QString& typeID, const QString& title)
 
     w.EnsureTypeFolder(w.ComboType->Text());
     const platform::FileSnapshot before = platform::FileSnapshot::of(newPath);
-    steps([&] { platform::WriteTextFile(newPath, w.myTxt->Text()); }, [&] { before.restore(); });
+    steps([&] { platform::WriteTextFile(newPath, w.myTxt->FileText(), w.myTxt->FileFormat()); }, [&] { before.restore(); });
 
     std::vector<std::pair<const char*, platform::Variant>> oldRow;
     steps(
@@ -123,6 +125,11 @@ bool fmMain::UpdateDocument()
     }
     if (next.holds([&] { return !CheckDocumentInput(); }))
         return false;
+    // A file the editor could not read byte for byte would be damaged by writing it back.
+    if (!myTxt->FileFormat().exact) {
+        next([] { Module1::ShowInfo(kUnreadableFile); });
+        return false;
+    }
     const QString typeID = next.value([&] { return GetTypeID(ComboType->Text()); }, QString());
     const QString title = Trim(txtTitle->Text());
 

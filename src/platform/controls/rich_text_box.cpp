@@ -1,12 +1,12 @@
 #include "platform/controls/rich_text_box.h"
 
 #include "platform/controls/layout_keys.h"
+#include "platform/controls/text_blocks.h"
 #include "platform/error.h"
-#include "platform/files/text_files.h"
 #include "platform/window/ole_color.h"
 
+#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocumentFragment>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -15,32 +15,42 @@ namespace platform {
 namespace {
 const QLatin1String kCrLf("\r\n");
 
-// From an offset in the CR LF text to a position in the document, whose line breaks are one
-// character; an offset inside a CR LF pair lands after the break.
-int documentPosition(const QString& plain, int offset)
+int separatorsIn(const QString& text, bool count)
 {
-    int counted = 0;
-    for (int pos = 0; pos < plain.size(); ++pos) {
-        if (counted >= offset)
-            return pos;
-        counted += plain[pos] == QLatin1Char('\n') ? 2 : 1;
-    }
-    return int(plain.size());
+    return count ? int(text.count(QChar::LineSeparator)) : 0;
 }
 
-int textOffset(const QString& plain, int position)
+// The editor holds the planned text exactly: no character of it became something else.
+bool holdsExactly(const QTextDocument& document, const QString& plain)
 {
-    position = std::clamp(position, 0, int(plain.size()));
-    return position + int(QStringView(plain).left(position).count(QLatin1Char('\n')));
+    const QString raw = document.toRawText();
+    if (raw.size() != plain.size())
+        return false;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar want = plain[i] == QLatin1Char('\n') ? QChar(QChar::ParagraphSeparator) : plain[i];
+        if (raw[i] != want)
+            return false;
+    }
+    return true;
 }
+
+// Inside it, the editor's changes raise no Change: a change of format, or the two steps of a
+// whole new text, which raise one afterwards.
+struct Quiet {
+    explicit Quiet(int& depth) : d(depth) { ++d; }
+    ~Quiet() { --d; }
+    int& d;
+};
 } // namespace
 
-RichTextBox::RichTextBox(QWidget* parent) : OLEDropControl<Control<QTextEdit>>(parent)
+RichTextBox::RichTextBox(QWidget* parent) : OLEDropControl<Control<QPlainTextEdit>>(parent)
 {
-    setAcceptRichText(false);
-    setLineWrapMode(QTextEdit::WidgetWidth);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
     initColors(static_cast<LONG>(0x80000005), static_cast<LONG>(0x80000008));
-    connect(document(), &QTextDocument::contentsChanged, this, [this] { textMayHaveChanged(); });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (quiet_ == 0 && (removed != 0 || added != 0) && onChange)
+            onChange();
+    });
 }
 
 void RichTextBox::applyLayout(const QJsonObject& o)
@@ -57,23 +67,64 @@ void RichTextBox::applyLayout(const QJsonObject& o)
 
 QString RichTextBox::Text() const
 {
-    QString text = toPlainText();
-    text.replace(QLatin1Char('\n'), kCrLf);
-    return text;
+    return joined(true);
+}
+
+QString RichTextBox::FileText() const
+{
+    return joined(false);
+}
+
+QString RichTextBox::joined(bool crLfOnly) const
+{
+    QString out;
+    out.reserve(document()->characterCount() + document()->blockCount() + 16);
+    const QString& usual = crLfOnly ? QString(kCrLf) : format_.lineEnd;
+    const QTextBlock first = document()->begin();
+    for (QTextBlock b = first; b.isValid(); b = b.next()) {
+        if (b != first) {
+            const int join = b.userState();
+            out += crLfOnly ? (join == kJoinNothing ? QString() : QString(kCrLf)) : joinText(join, usual);
+        }
+        QString text = b.text();
+        if (separatorIsLineEnd_ && text.contains(QChar::LineSeparator))
+            text.replace(QChar::LineSeparator, usual);
+        out += text;
+    }
+    return out;
 }
 
 void RichTextBox::setText(const QString& text)
 {
-    QString plain = text;
-    plain.replace(kCrLf, QLatin1String("\n"));
-    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(plain);
+    TextFileContent content{text, TextFormat{}};
+    content.format.lineEnd = firstLineEnd(text);
+    load(content);
 }
 
 void RichTextBox::LoadFile(const QString& windowsPath, int fileType)
 {
     (void)fileType;   // documents are plain text; nothing is read as markup
-    setText(ReadTextFile(windowsPath));
+    load(ReadTextFileAsIs(windowsPath));
+}
+
+void RichTextBox::load(const TextFileContent& content)
+{
+    const BlockPlan plan = planBlocks(content.text, content.format.lineEnd);
+    format_ = content.format;
+    separatorIsLineEnd_ = plan.separatorIsLineEnd;
+    // The editor empties itself and then takes the new text: one change for the two.
+    const bool wasEmpty = document()->isEmpty();
+    {
+        const Quiet quiet(quiet_);
+        setPlainText(plan.plain);
+    }
+    for (const auto& [block, join] : plan.joins)
+        document()->findBlockByNumber(block).setUserState(join);
+    if (!(wasEmpty && plan.plain.isEmpty()) && onChange)
+        onChange();
+    // A character the editor keeps as something else (a frame mark becomes a line break) would
+    // change the file when written back.
+    format_.exact = content.format.exact && holdsExactly(*document(), plan.plain);
 }
 
 void RichTextBox::setLocked(bool locked)
@@ -83,41 +134,78 @@ void RichTextBox::setLocked(bool locked)
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void RichTextBox::textMayHaveChanged()
+// From a position in the document, whose joins are one character, to an offset in Text, where a
+// join is CR LF or nothing and a line separator standing for a line end is CR LF.
+int RichTextBox::textOffset(int position) const
 {
-    const QString now = toPlainText();
-    if (now == plain_)
-        return;
-    plain_ = now;
-    if (onChange)
-        onChange();
+    position = std::clamp(position, 0, document()->characterCount() - 1);
+    int offset = 0;
+    const QTextBlock first = document()->begin();
+    for (QTextBlock b = first; b.isValid(); b = b.next()) {
+        if (b != first)
+            offset += b.userState() == kJoinNothing ? 0 : 2;
+        const int start = b.position();
+        const int length = b.length() - 1;
+        if (position <= start + length) {
+            const int inside = position - start;
+            return offset + inside + separatorsIn(b.text().left(inside), separatorIsLineEnd_);
+        }
+        offset += length + separatorsIn(b.text(), separatorIsLineEnd_);
+    }
+    return offset;
+}
+
+// The inverse; an offset inside a CR LF lands after it.
+int RichTextBox::documentPosition(int offset) const
+{
+    offset = std::max(0, offset);
+    int counted = 0;
+    const QTextBlock first = document()->begin();
+    for (QTextBlock b = first; b.isValid(); b = b.next()) {
+        if (b != first) {
+            const int width = b.userState() == kJoinNothing ? 0 : 2;
+            if (offset < counted + width)
+                return b.position();
+            counted += width;
+        }
+        const QString text = b.text();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (counted >= offset)
+                return b.position() + int(i);
+            const int width = separatorIsLineEnd_ && text[i] == QChar::LineSeparator ? 2 : 1;
+            if (offset < counted + width)
+                return b.position() + int(i) + 1;
+            counted += width;
+        }
+        if (counted >= offset)
+            return b.position() + int(text.size());
+    }
+    return document()->characterCount() - 1;
 }
 
 int RichTextBox::SelStart() const
 {
-    return textOffset(toPlainText(), textCursor().selectionStart());
+    return textOffset(textCursor().selectionStart());
 }
 
 void RichTextBox::setSelStart(int start)
 {
     QTextCursor c = textCursor();
-    c.setPosition(documentPosition(toPlainText(), std::max(0, start)));
+    c.setPosition(documentPosition(start));
     setTextCursor(c);
 }
 
 int RichTextBox::SelLength() const
 {
-    const QString plain = toPlainText();
     const QTextCursor c = textCursor();
-    return textOffset(plain, c.selectionEnd()) - textOffset(plain, c.selectionStart());
+    return textOffset(c.selectionEnd()) - textOffset(c.selectionStart());
 }
 
 void RichTextBox::setSelLength(int length)
 {
-    const QString plain = toPlainText();
     QTextCursor c = textCursor();
     const int start = c.selectionStart();
-    const int end = documentPosition(plain, textOffset(plain, start) + std::max(0, length));
+    const int end = documentPosition(textOffset(start) + std::max(0, length));
     c.setPosition(start);
     c.setPosition(end, QTextCursor::KeepAnchor);
     setTextCursor(c);
@@ -125,9 +213,13 @@ void RichTextBox::setSelLength(int length)
 
 QString RichTextBox::SelText() const
 {
-    QString text = textCursor().selection().toPlainText();
-    text.replace(QLatin1Char('\n'), kCrLf);
-    return text;
+    return Text().mid(SelStart(), SelLength());
+}
+
+bool RichTextBox::selectsWholeText() const
+{
+    const QTextCursor c = textCursor();
+    return c.selectionStart() == 0 && c.selectionEnd() >= document()->characterCount() - 1;
 }
 
 QTextCharFormat RichTextBox::selectionFormat() const
@@ -138,20 +230,34 @@ QTextCharFormat RichTextBox::selectionFormat() const
     return c.charFormat();
 }
 
+// A format for the whole text is the view's own; a part of the text takes it character by
+// character.
 void RichTextBox::mergeSelection(const QTextCharFormat& format)
 {
+    const Quiet quiet(quiet_);
+    if (selectsWholeText()) {
+        if (format.hasProperty(QTextFormat::ForegroundBrush))
+            paintRole(this, QPalette::Text, colorToOle(format.foreground().color()));
+        QFont f = font();
+        if (format.hasProperty(QTextFormat::FontFamilies))
+            f.setFamilies(format.fontFamilies().toStringList());
+        if (format.hasProperty(QTextFormat::FontPointSize))
+            f.setPointSizeF(format.fontPointSize());
+        if (f != font())
+            setFont(f);
+        return;
+    }
     QTextCursor c = textCursor();
     c.mergeCharFormat(format);
-    // Empty lines and an empty text carry the format too, so that typing there takes it.
-    c.mergeBlockCharFormat(format);
     setTextCursor(c);
-    if (!c.hasSelection())
-        mergeCurrentCharFormat(format);
 }
 
 LONG RichTextBox::SelColor() const
 {
-    return colorToOle(selectionFormat().foreground().color());
+    const QTextCharFormat f = selectionFormat();
+    const QColor colour = f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
+                                                                      : palette().color(QPalette::Text);
+    return colorToOle(colour);
 }
 
 void RichTextBox::setSelColor(LONG ole)
@@ -164,7 +270,9 @@ void RichTextBox::setSelColor(LONG ole)
 QString RichTextBox::SelFontName() const
 {
     const QStringList families = selectionFormat().fontFamilies().toStringList();
-    return families.isEmpty() ? font().family() : families.first();
+    if (!families.isEmpty())
+        return families.first();
+    return font().families().value(0, font().family());
 }
 
 void RichTextBox::setSelFontName(const QString& name)

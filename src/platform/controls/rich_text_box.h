@@ -1,11 +1,16 @@
 #pragma once
 // The rich text box: a document's text, formatted through its selection. Its Text has CR LF
-// line breaks, and SelStart/SelLength count in that text.
+// line breaks, and SelStart/SelLength count in that text. A style given to the whole text is a
+// property of the view (its font and text colour), applied once however long the text is.
+//
+// A file loaded into it is remembered in its own form (encoding, mark, line ends), so that
+// FileText and FileFormat give back exactly what was read, with the user's changes only.
 #include "platform/controls/control.h"
 #include "platform/controls/ole_drag_drop.h"
+#include "platform/files/text_files.h"
 
 #include <QJsonObject>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include <functional>
 
@@ -16,17 +21,24 @@ namespace platform {
 inline constexpr int rtfRTF = 0;
 inline constexpr int rtfText = 1;
 
-class RichTextBox : public OLEDropControl<Control<QTextEdit>> {
+class RichTextBox : public OLEDropControl<Control<QPlainTextEdit>> {
 public:
     explicit RichTextBox(QWidget* parent = nullptr);
     void applyLayout(const QJsonObject& o);
 
     QString Text() const;
-    void setText(const QString& text);   // CR LF, lone CR and lone LF all break a line
+    // CR LF, lone CR, lone LF and U+2029 all break a line. The text is a new document's: it is
+    // written back as UTF-8 without a mark, its line ends as given (LF for new lines).
+    void setText(const QString& text);
 
     // Reads the whole file as plain text in place of the present text, whichever file type is
     // asked for. A file that cannot be read fails and leaves the text as it was.
     void LoadFile(const QString& windowsPath, int fileType = rtfRTF);
+
+    // The text as a file holds it: every line end as it was read, new line ends in the file's
+    // convention; and the form to write it in.
+    QString FileText() const;
+    const TextFormat& FileFormat() const { return format_; }
 
     bool Locked() const { return isReadOnly(); }
     void setLocked(bool locked);
@@ -53,11 +65,19 @@ protected:
     void paintForeColor(LONG ole) override;
 
 private:
-    void textMayHaveChanged();
+    void load(const TextFileContent& content);
+    // The text with each block join and, where it stands for one, each line separator written
+    // as lineEnd; usual is the line end of the usual join.
+    QString joined(bool crLfOnly) const;
+    int textOffset(int position) const;
+    int documentPosition(int offset) const;
+    bool selectsWholeText() const;
     void mergeSelection(const QTextCharFormat& format);
     QTextCharFormat selectionFormat() const;
 
-    QString plain_;   // the text as last reported, with "\n" line breaks
+    TextFormat format_;
+    bool separatorIsLineEnd_ = true;
+    int quiet_ = 0;   // inside a change of format or a new text: no Change of its own
 };
 
 } // namespace platform

@@ -12,6 +12,9 @@
 
 namespace platform {
 namespace {
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+const char* const kChineseCodePage = "GB18030";
+
 QByteArray readBytes(const QString& native, const QString& windowsPath)
 {
     const QFileInfo info(native);
@@ -31,39 +34,93 @@ QByteArray readBytes(const QString& native, const QString& windowsPath)
     return bytes;
 }
 
-QByteArray encoded(const QString& text)
+} // namespace
+
+QString firstLineEnd(const QString& text)
 {
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator)
+            return QString(c);
+        if (c == QLatin1Char('\r'))
+            return i + 1 < text.size() && text[i + 1] == QLatin1Char('\n') ? QStringLiteral("\r\n")
+                                                                            : QStringLiteral("\r");
+    }
+    return QStringLiteral("\n");
 }
 
-void writeWhole(const QString& windowsPath, const QString& text, bool keepOld)
+namespace {
+void writeWhole(const QString& windowsPath, const QString& text, const TextFormat& format, bool keepOld)
 {
     const WriteTarget target = writeTarget(windowsPath);
     QByteArray content;
     if (keepOld && !target.existing.isEmpty())
         content = readBytes(target.existing, windowsPath);
-    content += encoded(text);
+    if (content.isEmpty()) {
+        content = encodeText(text, format);
+    } else {
+        TextFormat following = format;   // a mark belongs at the start of a file only
+        following.byteOrderMark = false;
+        content += encodeText(text, following);
+    }
     saveFile(windowsPath, target, [&](QSaveFile& file, QString&) {
         return file.write(content) == content.size();
     });
 }
 } // namespace
 
+TextFileContent decodeText(const QByteArray& bytes)
+{
+    TextFileContent content;
+    const bool marked = bytes.startsWith(kUtf8Mark);
+    const QByteArray body = marked ? bytes.mid(kUtf8Mark.size()) : bytes;
+
+    // A second mark after the first is text, not a mark.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    content.text = utf8.decode(body);
+    if (!utf8.hasError()) {
+        content.format.byteOrderMark = marked;
+    } else {
+        // Not UTF-8: a document of the old program, in the Chinese code page. Bytes that are no
+        // text in it either are kept out of any write-back by the exact flag.
+        content.format.encoding = TextEncoding::Gb18030;
+        QStringDecoder chinese(kChineseCodePage);
+        content.text = chinese.decode(bytes);
+        content.format.exact = !chinese.hasError() && encodeText(content.text, content.format) == bytes;
+    }
+    content.format.lineEnd = firstLineEnd(content.text);
+    return content;
+}
+
+QByteArray encodeText(const QString& text, const TextFormat& format)
+{
+    if (format.encoding == TextEncoding::Gb18030) {
+        QStringEncoder chinese(kChineseCodePage);
+        return chinese.encode(text);
+    }
+    QStringEncoder utf8(QStringConverter::Utf8);
+    const QByteArray body = utf8.encode(text);
+    return format.byteOrderMark ? kUtf8Mark + body : body;
+}
+
+TextFileContent ReadTextFileAsIs(const QString& windowsPath)
+{
+    return decodeText(readBytes(resolvePath(windowsPath), windowsPath));
+}
+
 QString ReadTextFile(const QString& windowsPath)
 {
-    QStringDecoder decoder(QStringConverter::System);   // drops a leading byte-order mark
-    return decoder.decode(readBytes(resolvePath(windowsPath), windowsPath));
+    return ReadTextFileAsIs(windowsPath).text;
 }
 
-void AppendTextFile(const QString& windowsPath, const QString& text)
+void AppendTextFile(const QString& windowsPath, const QString& text, const TextFormat& format)
 {
-    writeWhole(windowsPath, text, true);
+    writeWhole(windowsPath, text, format, true);
 }
 
-void WriteTextFile(const QString& windowsPath, const QString& text)
+void WriteTextFile(const QString& windowsPath, const QString& text, const TextFormat& format)
 {
-    writeWhole(windowsPath, text, false);
+    writeWhole(windowsPath, text, format, false);
 }
 
 } // namespace platform

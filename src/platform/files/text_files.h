@@ -1,19 +1,52 @@
 #pragma once
-// Text files in the system code page (the locale's encoding: UTF-8), never with a byte-order
-// mark. Writing and appending both put the whole new content in place at once, so a failure
-// leaves the old file untouched.
+// Text files as the user's documents hold them. A file is read in the encoding it was written
+// in (UTF-8, or GB18030 for a file that is not valid UTF-8: the Chinese code page of the old
+// program's documents), with its byte-order mark and line ends noted, and written back in the
+// same form, so that nothing the user did not change is changed. Writing and appending both
+// put the whole new content in place at once, so a failure leaves the old file untouched.
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
 
-// The whole file as text; a byte-order mark at its start is dropped.
+enum class TextEncoding { Utf8, Gb18030 };
+
+// How a file's text becomes bytes. New documents are UTF-8, no mark, LF line ends.
+struct TextFormat {
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool byteOrderMark = false;
+    QString lineEnd = QStringLiteral("\n");   // the line end of the file's first line
+    bool exact = true;   // the text written back unchanged gives the file's bytes again
+
+    bool operator==(const TextFormat&) const = default;
+};
+
+// A file's text with its own line ends (CR LF, LF, CR or U+2029, as the file has them).
+struct TextFileContent {
+    QString text;
+    TextFormat format;
+};
+
+// The first line end of a text (CR LF, LF, CR or U+2029), or LF for a text of one line.
+QString firstLineEnd(const QString& text);
+
+// The text of the bytes and the form they were in; the mark is not part of the text.
+TextFileContent decodeText(const QByteArray& bytes);
+// The bytes of a text in a form: the mark (UTF-8 only) and then the encoded text.
+QByteArray encodeText(const QString& text, const TextFormat& format);
+
+// The file's text and form.
+TextFileContent ReadTextFileAsIs(const QString& windowsPath);
+
+// The whole file as text with its own line ends; a byte-order mark at its start is dropped.
 QString ReadTextFile(const QString& windowsPath);
 
-// Writes text after the file's present content; the file is created when missing.
-void AppendTextFile(const QString& windowsPath, const QString& text);
+// Writes text after the file's present content; the file is created when missing. The text
+// goes in the given form, the mark only at the start of a new file.
+void AppendTextFile(const QString& windowsPath, const QString& text, const TextFormat& format = {});
 
-// Replaces the file's content with text; the file is created when missing.
-void WriteTextFile(const QString& windowsPath, const QString& text);
+// Replaces the file's content with text in the given form; the file is created when missing.
+void WriteTextFile(const QString& windowsPath, const QString& text, const TextFormat& format = {});
 
 // No file is held open between calls, so closing every open file has nothing left to do.
 inline void CloseAllFiles() {}

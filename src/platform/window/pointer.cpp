@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPoint>
 #include <QWidget>
 
@@ -50,6 +51,13 @@ bool ScreenToClient(HWND hwnd, POINT* point)
     point->x = p.x();
     point->y = p.y();
     return true;
+}
+
+bool LeftButtonDown()
+{
+    if (seam().leftButtonDown)
+        return seam().leftButtonDown();
+    return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
 }
 
 PointerSeam setPointerSeam(PointerSeam next)

@@ -1,6 +1,7 @@
 #include "platform/window/window_proc.h"
 
 #include "platform/window/handles.h"
+#include "platform/window/pointer.h"
 
 #include <QCloseEvent>
 #include <QHash>
@@ -242,7 +243,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         unload(record);
         return 0;
     case WM_NCLBUTTONDOWN:
-        if (wParam == HTCAPTION)
+        // A grab of the caption moves the window only while the left button holds it: a move
+        // started with the button up would leave the window stuck to the pointer.
+        if (wParam == HTCAPTION && LeftButtonDown())
             startSystemMove(*record->widget);
         return 0;
     default:

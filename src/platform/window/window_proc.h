@@ -4,7 +4,8 @@
 // A top-level QWidget becomes a window with a message procedure through attachWindow(). Its
 // procedure and style are 32-bit values like every other window value, so a procedure is named
 // by a token that AddressOf() hands out. The default procedure (DefWindowProc) does what the
-// toolkit would: close command -> WM_CLOSE -> unload, caption grab -> system move, minimise.
+// toolkit would: close command -> WM_CLOSE -> unload, caption grab with the left button held ->
+// system move, minimise.
 #include "platform/window/win_types.h"
 
 #include <functional>

@@ -1,11 +1,13 @@
 #include "platform/controls/rich_text_box.h"
 
 #include "platform/error.h"
+#include "platform/files/text_files.h"
 #include "support/program_folder_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 using namespace platform;
@@ -74,7 +76,7 @@ TEST(RichTextBox, LineBreaksReadAsCrLfAndSelectionsCountThem)
     EXPECT_EQ(box.SelLength(), 0);
 }
 
-TEST(RichTextBox, SelectionStyleCoversTheWholeTextAndWhatIsTypedAfter)
+TEST(RichTextBox, AStyleForTheWholeTextIsTheViewsAndCoversWhatIsTypedAfter)
 {
     RichTextBox box;
     box.setText("first line\r\n\r\nthird");
@@ -85,26 +87,126 @@ TEST(RichTextBox, SelectionStyleCoversTheWholeTextAndWhatIsTypedAfter)
     box.setSelFontName("隶书");
     box.setSelStart(0);
 
-    int characters = 0;
-    forEachCharacter(box, [&](const QTextCharFormat& f) {
-        ++characters;
-        EXPECT_EQ(f.foreground().color(), QColor(255, 0, 0));
-        EXPECT_DOUBLE_EQ(f.fontPointSize(), 20);
-        EXPECT_EQ(f.fontFamilies().toStringList().value(0), "隶书");
+    // Applied once to the view: no character carries a format of its own.
+    forEachCharacter(box, [](const QTextCharFormat& f) {
+        EXPECT_FALSE(f.hasProperty(QTextFormat::ForegroundBrush));
+        EXPECT_FALSE(f.hasProperty(QTextFormat::FontPointSize));
     });
-    EXPECT_GT(characters, 0);
+    EXPECT_EQ(box.palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_DOUBLE_EQ(box.document()->defaultFont().pointSizeF(), 20);
+    EXPECT_EQ(box.document()->defaultFont().families().value(0), "隶书");
     EXPECT_EQ(box.SelFontName(), "隶书");
     EXPECT_EQ(box.SelColor(), 0x0000FF);
+    EXPECT_DOUBLE_EQ(box.SelFontSize(), 20);
     EXPECT_THROW(box.setSelFontSize(0), Error);
 
-    // An empty text keeps the style for what is typed into it.
-    RichTextBox empty;
-    empty.setSelStart(0);
-    empty.setSelLength(0);
-    empty.setSelFontSize(30);
-    empty.setSelStart(0);
-    empty.textCursor().insertText("x");
-    forEachCharacter(empty, [](const QTextCharFormat& f) { EXPECT_DOUBLE_EQ(f.fontPointSize(), 30); });
+    // Typed text and a text loaded later keep the style.
+    box.textCursor().insertText("x");
+    box.setText("new");
+    EXPECT_EQ(box.SelColor(), 0x0000FF);
+    EXPECT_DOUBLE_EQ(box.SelFontSize(), 20);
+
+    // A part of the text takes the format character by character.
+    box.setSelStart(1);
+    box.setSelLength(1);
+    box.setSelColor(0x00FF00);
+    EXPECT_EQ(box.SelColor(), 0x00FF00);
+    box.setSelStart(0);
+    box.setSelLength(1);
+    EXPECT_EQ(box.SelColor(), 0x0000FF);
+}
+
+// Writes bytes, loads them and gives what the editor would write back.
+struct LoadedFile {
+    testsupport::ProgramFolder folder{false};
+    RichTextBox box;
+    QByteArray roundTrip(const QByteArray& bytes)
+    {
+        folder.writeFile("txt/A/doc.txt", bytes);
+        box.LoadFile(folder.windows() + "\\txt\\A\\doc.txt");
+        return encodeText(box.FileText(), box.FileFormat());
+    }
+};
+
+TEST(RichTextBoxFile, EveryLineEndMarkAndSpaceComesBackAsItWas)
+{
+    LoadedFile f;
+    const QByteArray samples[] = {
+        "one\ntwo\nthree\n",
+        "one\r\ntwo\r\n",
+        "lone\rcarriage\rreturns",
+        "mixed\r\nends\nand\rmore\r\n",
+        "\xEF\xBB\xBF" "marked\nfile",
+        "\xEF\xBB\xBF",
+        "no\xC2\xA0" "break \xE2\x80\xA8 separators \xE2\x80\xA9 here\n",
+        "",
+        "\n\n\r\n",
+    };
+    for (const QByteArray& bytes : samples) {
+        EXPECT_EQ(f.roundTrip(bytes), bytes);
+        EXPECT_TRUE(f.box.FileFormat().exact);
+    }
+    // Text gives every line break as CR LF, and keeps what is not one.
+    f.roundTrip("a\nb\rc\xC2\xA0" "d");
+    EXPECT_EQ(f.box.Text(), QString::fromUtf8("a\r\nb\r\nc\xC2\xA0" "d"));
+}
+
+TEST(RichTextBoxFile, NewLinesTakeTheFilesConventionAndLongLinesStayWhole)
+{
+    LoadedFile f;
+    f.roundTrip("first\r\nsecond");
+    QTextCursor c = f.box.textCursor();
+    c.movePosition(QTextCursor::End);
+    c.insertBlock();
+    c.insertText("third");
+    EXPECT_EQ(f.box.FileText(), "first\r\nsecond\r\nthird");
+
+    // A line break typed inside a line of a mixed file leaves the other line ends alone.
+    f.roundTrip("ab\ncd\r\nef");
+    c = f.box.textCursor();
+    c.setPosition(4);   // between c and d
+    c.insertBlock();
+    EXPECT_EQ(f.box.FileText(), "ab\nc\nd\r\nef");
+
+    // A long line of many thousand characters, and many short lines, come back whole.
+    QByteArray longLine(100000, 'x');
+    longLine[4095] = '\xE4', longLine[4096] = '\xB8', longLine[4097] = '\x80';   // one character across a cut
+    EXPECT_EQ(f.roundTrip(longLine), longLine);
+    EXPECT_EQ(f.box.Text().size(), 100000 - 2);
+    QByteArray lines;
+    for (int i = 0; i < 3000; ++i)
+        lines += "line " + QByteArray::number(i) + "\n";
+    EXPECT_EQ(f.roundTrip(lines), lines);
+
+    // Offsets in Text count each line end as CR LF, across blocks of many lines.
+    f.box.setSelStart(int(f.box.Text().indexOf("line 2999")));
+    f.box.setSelLength(9);
+    EXPECT_EQ(f.box.SelText(), "line 2999");
+}
+
+TEST(RichTextBoxFile, AChineseCodePageFileIsReadAndWrittenInIt)
+{
+    LoadedFile f;
+    const QByteArray gb("\xD6\xD0\xCE\xC4\r\n\xB2\xE2\xCA\xD4");   // 中文 CR LF 测试
+    EXPECT_EQ(f.roundTrip(gb), gb);
+    EXPECT_EQ(f.box.Text(), QString::fromUtf8("中文\r\n测试"));
+    EXPECT_EQ(f.box.FileFormat().encoding, TextEncoding::Gb18030);
+    EXPECT_TRUE(f.box.FileFormat().exact);
+
+    // Bytes that are text in neither encoding cannot be written back as they were.
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += char((i * 37) & 0xFF);
+    f.roundTrip(binary);
+    EXPECT_FALSE(f.box.FileFormat().exact);
+
+    // A text the editor would keep as something else is not exact either.
+    f.roundTrip("frame\xEF\xB7\x90mark");
+    EXPECT_FALSE(f.box.FileFormat().exact);
+
+    // A text set from code is a new document's: UTF-8, no mark, exact.
+    f.box.setText("new");
+    EXPECT_EQ(f.box.FileFormat(), TextFormat{});
 }
 
 } // namespace
