@@ -156,6 +156,11 @@ void fmMain::bindEvents()
 {
     form_->onLoad = [this] { Form_Load(); };
     form_->onUnload = [this] { Form_Unload(); };
+    form_->onQueryUnload = [this] {
+        bool cancel = false;
+        Form_QueryUnload(cancel);
+        return !cancel;
+    };
     form_->onResize = [this] { Form_Resize(); };
     Image1->onMouseMove = [this](int, int, double, double) { Image1_MouseMove(); };
     Timer1->onTimer = [this] { Timer1_Timer(); };

@@ -71,6 +71,7 @@ public:
     // ---- start-up and window chrome
     void Form_Load();
     void InitControls();
+    void Form_QueryUnload(bool& Cancel);
     void Form_Unload();
     void Form_Resize();
     void ShowDocumentButtons(bool enabled);

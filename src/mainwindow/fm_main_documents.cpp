@@ -169,8 +169,13 @@ void fmMain::ListFolder_ItemClick(const ListItemPtr& Item)
     cmdQuery_Click();
 }
 
+// The reload empties the editor: a pending edit is asked about first, and a save that fails
+// keeps the list and the editor as they are. A reload after a save or a category change finds
+// no pending edit and asks nothing.
 void fmMain::cmdQuery_Click()
 {
+    if (!ConfirmLeaveEdit())
+        return;
     LoadDocumentList();
 }
 

@@ -124,8 +124,11 @@ void fmMain::SetEditMode(bool editing)
     }
 }
 
+// A new document replaces what the editor holds: a pending edit is asked about first.
 void fmMain::cmdAdd_Click()
 {
+    if (!ConfirmLeaveEdit())
+        return;
     cmdUpdate->setVisible(false);
     cmdSave->setVisible(true);
     LoadDefaultStyle();

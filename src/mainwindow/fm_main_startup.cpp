@@ -126,6 +126,15 @@ void fmMain::InitControls()
     lbLen->setCaption("请选择分类");
 }
 
+// Closing the window (its close button, the system menu's Close) leaves the editor like any
+// other way out: a pending edit is asked about first, and a save that fails keeps the window.
+// A question that cannot be asked keeps it too, so that no edit is lost.
+void fmMain::Form_QueryUnload(bool& Cancel)
+{
+    shared::ResumeNext next;
+    Cancel = !next.value([&] { return ConfirmLeaveEdit(); }, false);
+}
+
 void fmMain::Form_Unload()
 {
     platform::SetWindowLong(form().hWnd(), platform::GWL_WNDPROC, Module1::OldWndProc);

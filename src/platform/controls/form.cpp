@@ -58,7 +58,7 @@ void Form::Load()
     if (loaded_)
         return;
     loaded_ = true;
-    attachWindow(this, WindowHooks{[this] { unloaded(); }});
+    attachWindow(this, WindowHooks{[this] { unloaded(); }, [this] { return !onQueryUnload || onQueryUnload(); }});
     if (onLoad)
         onLoad();
 }

@@ -43,6 +43,8 @@ public:
 
     std::function<void()> onLoad;
     std::function<void()> onUnload;
+    // Asked before the form unloads; false keeps it loaded and shown.
+    std::function<bool()> onQueryUnload;
     std::function<void()> onResize;
 
 protected:

@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -41,6 +42,8 @@ struct WindowRecord {
     LONG proc = 0;
     bool unloaded = false;
     bool unloading = false;   // the close that the unload itself causes goes through
+    bool querying = false;    // the window is asking whether it may unload
+    bool closeRefused = false;   // the last WM_CLOSE was refused; its close command ends there
     bool filterInstalled = false;
 };
 
@@ -115,6 +118,10 @@ LRESULT systemCommand(const RecordPtr& record, HWND hwnd, WPARAM command)
     QWidget* w = record->widget;
     switch (command & 0xFFF0) {
     case SC_CLOSE:
+        // The close message that the hooked procedure sent for this command was refused: the
+        // question is not asked twice.
+        if (std::exchange(record->closeRefused, false))
+            return 0;
         return SendMessage(hwnd, WM_CLOSE, 0, 0);
     case SC_MINIMIZE:
         w->showMinimized();
@@ -147,6 +154,7 @@ protected:
         const RecordPtr record = recordOf(hwnd_);
         if (!record || record->unloading || record->unloaded)
             return false;
+        record->closeRefused = false;
         SendMessage(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
         // The procedure decided: a window it unloaded closes, any other stays.
         event->setAccepted(record->unloaded);
@@ -240,6 +248,24 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
         return systemCommand(record, hwnd, wParam);
     case WM_CLOSE:
+        // While the window asks, a further close request waits for that answer.
+        if (record->querying)
+            return 0;
+        if (record->hooks.queryUnload) {
+            struct Asking {
+                bool& flag;
+                explicit Asking(bool& f) : flag(f) { flag = true; }
+                ~Asking() { flag = false; }
+            };
+            bool mayUnload = false;
+            {
+                const Asking asking(record->querying);
+                mayUnload = record->hooks.queryUnload();
+            }
+            record->closeRefused = !mayUnload;
+            if (!mayUnload)
+                return 0;
+        }
         unload(record);
         return 0;
     case WM_NCLBUTTONDOWN:

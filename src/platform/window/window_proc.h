@@ -60,6 +60,8 @@ struct WindowHooks {
     // What WM_CLOSE does: the window unloads. Runs at most once per attachment. It may hide
     // the widget or delete it.
     std::function<void()> unload;
+    // Asked first by WM_CLOSE: false keeps the window (and the close command that sent it).
+    std::function<bool()> queryUnload;
 };
 
 // Makes a top-level widget a window with a procedure (the default one) and a style. The window
