@@ -1,7 +1,7 @@
 #include "platform/window/window_proc.h"
 
+#include "platform/window/caption_drag.h"
 #include "platform/window/handles.h"
-#include "platform/window/pointer.h"
 
 #include <QCloseEvent>
 #include <QHash>
@@ -271,8 +271,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCLBUTTONDOWN:
         // A grab of the caption moves the window only while the left button holds it: a move
         // started with the button up would leave the window stuck to the pointer.
-        if (wParam == HTCAPTION && LeftButtonDown())
-            startSystemMove(*record->widget);
+        if (wParam == HTCAPTION)
+            startCaptionDrag(*record->widget);
         return 0;
     default:
         return 0;
@@ -291,6 +291,7 @@ HWND attachWindow(QWidget* widget, WindowHooks hooks)
     slot->hooks = std::move(hooks);
     slot->style = styleFromFlags(widget->windowFlags());
     slot->proc = AddressOf(&DefWindowProc);
+    watchCaptionGrabs();
     if (!filterInstalled) {
         widget->installEventFilter(new CloseRequestFilter(widget, hwnd));
         QObject::connect(widget, &QObject::destroyed, [hwnd] { records().remove(hwnd); });

@@ -5,7 +5,7 @@
 // procedure and style are 32-bit values like every other window value, so a procedure is named
 // by a token that AddressOf() hands out. The default procedure (DefWindowProc) does what the
 // toolkit would: close command -> WM_CLOSE -> unload, caption grab with the left button held ->
-// system move, minimise.
+// the window follows the pointer until the button is released, minimise.
 #include "platform/window/win_types.h"
 
 #include <functional>
