@@ -40,6 +40,9 @@ public:
         GetCursorPos(&p);
         grabbedAt_ = lastPress().value_or(QPoint(p.x, p.y));
         windowAt_ = window.pos();
+        // Moves with no button held must reach the window too: they end the drag.
+        hadTracking_ = window.hasMouseTracking();
+        window.setMouseTracking(true);
         window.installEventFilter(this);
         window.grabMouse();
     }
@@ -79,6 +82,7 @@ private:
     {
         if (window_) {
             window_->removeEventFilter(this);
+            window_->setMouseTracking(hadTracking_);
             if (QWidget::mouseGrabber() == window_)
                 window_->releaseMouse();
         }
@@ -88,6 +92,7 @@ private:
     QPointer<QWidget> window_;
     QPoint grabbedAt_;
     QPoint windowAt_;
+    bool hadTracking_ = false;
 };
 
 } // namespace
