@@ -129,11 +129,12 @@ void iButton::UserControl_KeyPress(short KeyAscii)
     fire(KeyPress, KeyAscii);
 }
 
-// A focus that comes with a mouse press shows no rectangle.
+// Only a focus that keyboard navigation brought shows the rectangle: not one that comes with a
+// mouse press, with the window's first showing, or from a focused button that was hidden.
 void iButton::UserControl_EnterFocus()
 {
     cMouseAction(GetButtonState(), true);
-    if (!m_MouseDown)
+    if (!m_MouseDown && FocusFromKeyboard())
         DrawFocusBox();
 }
 

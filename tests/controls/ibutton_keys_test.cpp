@@ -8,6 +8,15 @@ using testbutton::slotColor;
 
 namespace {
 
+// Keyboard navigation: the Tab key, and the focus it brings.
+void tabTo(QWidget* widget)
+{
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(widget->window(), &tab);
+    widget->setFocus(Qt::TabFocusReason);
+}
+
+
 class KeyTest : public testbutton::ButtonTest {
 protected:
     void key(QEvent::Type type, int k, const QString& text, bool repeat = false)
@@ -31,7 +40,7 @@ protected:
 
 TEST_F(KeyTest, HeldEnterClicksOnEveryKeyDownAndSpaceClicksOnRelease)
 {
-    button->setFocus(Qt::TabFocusReason);
+    tabTo(button);
     key(QEvent::KeyPress, Qt::Key_Return, "\r");
     key(QEvent::KeyPress, Qt::Key_Return, "\r", true);
     key(QEvent::KeyPress, Qt::Key_Return, "\r", true);
@@ -62,7 +71,7 @@ TEST_F(KeyTest, KeyCodesReachTheHandlersAndAZeroedEnterDoesNotClick)
             code = 0;
     };
     button->KeyPress = [&](short& a) { ascii = a; };
-    button->setFocus(Qt::TabFocusReason);
+    tabTo(button);
     QTest::keyClick(button, Qt::Key_A);
     EXPECT_EQ(ascii, 'a');
     QTest::keyClick(button, Qt::Key_F1);
@@ -75,7 +84,7 @@ TEST_F(KeyTest, SpaceFlipsAToggleButtonOnRelease)
 {
     button->setStyle(1);
     button->setBackPicture(testbutton::stripPicture(10, 40, 22));
-    button->setFocus(Qt::TabFocusReason);
+    tabTo(button);
     QTest::keyPress(button, Qt::Key_Space);
     EXPECT_FALSE(button->Value());
     QTest::keyRelease(button, Qt::Key_Space);
@@ -87,7 +96,7 @@ TEST_F(KeyTest, SpaceFlipsAToggleButtonOnRelease)
 
 TEST_F(KeyTest, TheFocusRectangleShowsOnKeyboardFocusAndGoesWithTheNextRepaint)
 {
-    button->setFocus(Qt::TabFocusReason);
+    tabTo(button);
     EXPECT_TRUE(focusBoxShown(slotColor(0)));
     button->setCaption({});
     EXPECT_FALSE(focusBoxShown(slotColor(0)));
@@ -117,9 +126,19 @@ TEST_F(KeyTest, NoFocusRectangleForAFocusThatComesWithAPressOrForKeysWhileThePoi
     EXPECT_EQ(button->image().pixelColor(3, 3), slotColor(1));
 }
 
+TEST_F(KeyTest, NoFocusRectangleForAFocusThatNoKeyboardNavigationBrought)
+{
+    button->setFocus(Qt::OtherFocusReason);   // the window's first focus
+    EXPECT_FALSE(focusBoxShown(slotColor(0)));
+    editor->setFocus(Qt::OtherFocusReason);
+    QTest::mouseClick(editor, Qt::LeftButton);
+    button->setFocus(Qt::TabFocusReason);   // a focused control hidden by a click passes it on
+    EXPECT_FALSE(focusBoxShown(slotColor(0)));
+}
+
 TEST_F(KeyTest, ActivatingTheWindowAgainLeavesTheFocusedButtonAlone)
 {
-    button->setFocus(Qt::TabFocusReason);
+    tabTo(button);
     EXPECT_TRUE(focusBoxShown(slotColor(0)));
     QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(button, &out);

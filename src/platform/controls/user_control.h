@@ -97,6 +97,10 @@ protected:
     virtual void Timer1_Timer() {}
     virtual void enabledChanged() {}
 
+    // The focus came by keyboard navigation (Tab or Shift+Tab), not with a click, the window's
+    // activation or a focused control going away: only then does a control mark it.
+    bool FocusFromKeyboard() const { return focusFromKeyboard_; }
+
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void showEvent(QShowEvent*) override;
@@ -133,6 +137,7 @@ private:
     bool afterDoubleClick_ = false;
     bool focusPending_ = false;
     bool holdsFocus_ = false;
+    bool focusFromKeyboard_ = false;
 };
 
 } // namespace platform

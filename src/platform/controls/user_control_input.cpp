@@ -5,6 +5,7 @@
 
 #include "platform/window/twips.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -159,6 +160,46 @@ void UserControl::keyReleaseEvent(QKeyEvent* e)
     e->accept();
 }
 
+namespace {
+// Whether the person's last input was a Tab key (keyboard navigation) rather than the mouse.
+bool& lastInputWasTab()
+{
+    static bool tab = false;
+    return tab;
+}
+
+class InputWatch : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            lastInputWasTab() = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            lastInputWasTab() = false;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void watchInput()
+{
+    static InputWatch* watch = [] {
+        auto* w = new InputWatch;
+        qApp->installEventFilter(w);
+        return w;
+    }();
+    (void)watch;
+}
+} // namespace
+
 // Focus moves between the controls of a window; the window itself losing and regaining
 // activation leaves the control that holds the focus as it is.
 void UserControl::focusInEvent(QFocusEvent* e)
@@ -166,7 +207,10 @@ void UserControl::focusInEvent(QFocusEvent* e)
     QWidget::focusInEvent(e);
     if (e->reason() == Qt::ActiveWindowFocusReason && holdsFocus_)
         return;
+    watchInput();
     holdsFocus_ = true;
+    focusFromKeyboard_ = (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)
+        && lastInputWasTab();
     if (e->reason() == Qt::MouseFocusReason) {
         focusPending_ = true;
         QMetaObject::invokeMethod(this, [this] { deliverPendingFocus(); }, Qt::QueuedConnection);

@@ -1,0 +1,240 @@
+#include "desktop/desktop_session.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <algorithm>
+
+namespace desktop {
+namespace {
+
+constexpr int kCommandMs = 5000;
+
+bool displayFree(int n)
+{
+    return !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
+        && !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n));
+}
+
+// Ends a process by its id: asked first, then made to.
+void end(QProcess* p)
+{
+    if (p->state() != QProcess::NotRunning) {
+        p->terminate();
+        if (!p->waitForFinished(2000)) {
+            p->kill();
+            p->waitForFinished(2000);
+        }
+    }
+    delete p;
+}
+
+void pointArgs(const Window& w, QPoint at, QStringList& args)
+{
+    const QPoint p = w.rect.topLeft() + at;
+    args << QString::number(p.x()) << QString::number(p.y());
+}
+
+} // namespace
+
+DesktopSession::DesktopSession() : folder_(std::make_unique<testsupport::ProgramFolder>()) {}
+
+DesktopSession::~DesktopSession()
+{
+    for (auto it = started_.rbegin(); it != started_.rend(); ++it)
+        end(*it);
+}
+
+bool DesktopSession::toolsInstalled()
+{
+    for (const char* tool : {"Xvfb", "openbox", "xdotool", "import", "xprop"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            return false;
+    return true;
+}
+
+QProcess* DesktopSession::launch(const QString& program, const QStringList& args, const QString& workingFolder)
+{
+    auto* p = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    env.remove("QT_QPA_PLATFORM");   // the program draws on the display, not offscreen
+    if (!env.contains("XDG_RUNTIME_DIR"))
+        env.insert("XDG_RUNTIME_DIR", QDir::tempPath());
+    p->setProcessEnvironment(env);
+    p->setProcessChannelMode(QProcess::MergedChannels);
+    p->setStandardOutputFile(QProcess::nullDevice());
+    if (!workingFolder.isEmpty())
+        p->setWorkingDirectory(workingFolder);
+    p->start(program, args);
+    started_.push_back(p);
+    p->waitForStarted(kCommandMs);
+    return p;
+}
+
+bool DesktopSession::run(const QString& program, const QStringList& args, QByteArray* out) const
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(kCommandMs)) {
+        p.kill();
+        p.waitForFinished();
+        return false;
+    }
+    if (out)
+        *out = p.readAllStandardOutput();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+bool DesktopSession::xdotool(const QStringList& args, QByteArray* out) const
+{
+    return run("xdotool", args, out);
+}
+
+bool DesktopSession::start()
+{
+    // A display number no other display holds; a race with another starter shows as an Xvfb
+    // that ends at once, and the next number is tried.
+    for (int n = 140; n < 240 && display_.isEmpty(); ++n) {
+        if (!displayFree(n))
+            continue;
+        const QString candidate = QStringLiteral(":%1").arg(n);
+        display_ = candidate;
+        QProcess* xvfb = launch("Xvfb", {candidate, "-screen", "0", "1280x900x24", "-nolisten", "tcp"});
+        const bool up = waitFor([&] {
+            return xvfb->state() == QProcess::Running && QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n));
+        }, 5000) && run("xprop", {"-root", "-display", candidate});
+        if (!up) {
+            end(started_.back());
+            started_.pop_back();
+            display_.clear();
+        }
+    }
+    if (display_.isEmpty())
+        return false;
+
+    launch("openbox", {});
+    if (!waitFor([&] {
+            QByteArray out;
+            return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, &out) && out.contains("window id");
+        }))
+        return false;
+
+    const QString exe = folder_->file("quillmere");
+    QFile::remove(exe);
+    if (!QFile::copy(QStringLiteral(QM_PROGRAM_EXE), exe))
+        return false;
+    QProcess* program = launch(exe, {}, folder_->native());
+    programPid_ = program->processId();
+    return waitFor([&] { return mainWindow().valid(); });
+}
+
+std::vector<Window> DesktopSession::windows() const
+{
+    std::vector<Window> found;
+    QByteArray ids;
+    if (programPid_ == 0 || !xdotool({"search", "--onlyvisible", "--pid", QString::number(programPid_)}, &ids))
+        return found;
+    for (const QByteArray& id : ids.split('\n')) {
+        if (id.trimmed().isEmpty())
+            continue;
+        QByteArray shell;
+        if (!xdotool({"getwindowgeometry", "--shell", QString::fromLatin1(id.trimmed())}, &shell))
+            continue;
+        int x = 0, y = 0, width = 0, height = 0;
+        for (const QByteArray& line : shell.split('\n')) {
+            const QList<QByteArray> kv = line.split('=');
+            if (kv.size() != 2)
+                continue;
+            const int v = kv[1].toInt();
+            if (kv[0] == "X") x = v;
+            if (kv[0] == "Y") y = v;
+            if (kv[0] == "WIDTH") width = v;
+            if (kv[0] == "HEIGHT") height = v;
+        }
+        found.push_back({QString::fromLatin1(id.trimmed()), QRect(x, y, width, height)});
+    }
+    std::sort(found.begin(), found.end(), [](const Window& a, const Window& b) {
+        return a.rect.width() * a.rect.height() > b.rect.width() * b.rect.height();
+    });
+    return found;
+}
+
+Window DesktopSession::mainWindow() const
+{
+    const std::vector<Window> all = windows();
+    return all.empty() ? Window{} : all.front();
+}
+
+bool DesktopSession::waitFor(const std::function<bool()>& condition, int deadlineMs) const
+{
+    const QDeadlineTimer deadline(deadlineMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+void DesktopSession::moveTo(const Window& w, QPoint at) const
+{
+    QStringList args{"mousemove", "--sync"};
+    pointArgs(w, at, args);
+    xdotool(args);
+}
+
+void DesktopSession::press() const { xdotool({"mousedown", "1"}); }
+void DesktopSession::release() const { xdotool({"mouseup", "1"}); }
+
+void DesktopSession::click(const Window& w, QPoint at) const
+{
+    moveTo(w, at);
+    xdotool({"click", "1"});
+}
+
+void DesktopSession::drag(const Window& w, QPoint from, QPoint to) const
+{
+    moveTo(w, from);
+    press();
+    const int steps = 8;
+    for (int i = 1; i <= steps; ++i)
+        moveTo(w, from + (to - from) * i / steps);
+    release();
+}
+
+void DesktopSession::type(const QString& text) const { xdotool({"type", "--delay", "20", "--", text}); }
+void DesktopSession::key(const QString& keys) const { xdotool({"key", "--", keys}); }
+
+QImage DesktopSession::screen() const
+{
+    QByteArray png;
+    run("import", {"-display", display_, "-window", "root", "png:-"}, &png);
+    return QImage::fromData(png, "PNG");
+}
+
+QImage DesktopSession::grab(const Window& w, QRect part) const
+{
+    return screen().copy(part.translated(w.rect.topLeft()));
+}
+
+int DesktopSession::pixelsDifferingFrom(const QImage& picture, QPoint reference)
+{
+    if (picture.isNull() || !picture.rect().contains(reference))
+        return 0;
+    const QRgb background = picture.pixel(reference);
+    int differing = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            differing += picture.pixel(x, y) != background;
+    return differing;
+}
+
+} // namespace desktop
