@@ -14,12 +14,6 @@ namespace {
 
 constexpr int kCommandMs = 5000;
 
-bool displayFree(int n)
-{
-    return !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
-        && !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n));
-}
-
 // Ends a process by its id: asked first, then made to.
 void end(QProcess* p)
 {
@@ -57,7 +51,8 @@ bool DesktopSession::toolsInstalled()
     return true;
 }
 
-QProcess* DesktopSession::launch(const QString& program, const QStringList& args, const QString& workingFolder)
+QProcess* DesktopSession::launch(const QString& program, const QStringList& args, const QString& workingFolder,
+                                 bool readOutput)
 {
     auto* p = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -66,8 +61,9 @@ QProcess* DesktopSession::launch(const QString& program, const QStringList& args
     if (!env.contains("XDG_RUNTIME_DIR"))
         env.insert("XDG_RUNTIME_DIR", QDir::tempPath());
     p->setProcessEnvironment(env);
-    p->setProcessChannelMode(QProcess::MergedChannels);
-    p->setStandardOutputFile(QProcess::nullDevice());
+    if (!readOutput)
+        p->setStandardOutputFile(QProcess::nullDevice());
+    p->setStandardErrorFile(QProcess::nullDevice());
     if (!workingFolder.isEmpty())
         p->setWorkingDirectory(workingFolder);
     p->start(program, args);
@@ -100,24 +96,19 @@ bool DesktopSession::xdotool(const QStringList& args, QByteArray* out) const
 
 bool DesktopSession::start()
 {
-    // A display number no other display holds; a race with another starter shows as an Xvfb
-    // that ends at once, and the next number is tried.
-    for (int n = 140; n < 240 && display_.isEmpty(); ++n) {
-        if (!displayFree(n))
-            continue;
-        const QString candidate = QStringLiteral(":%1").arg(n);
-        display_ = candidate;
-        QProcess* xvfb = launch("Xvfb", {candidate, "-screen", "0", "1280x900x24", "-nolisten", "tcp"});
-        const bool up = waitFor([&] {
-            return xvfb->state() == QProcess::Running && QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n));
-        }, 5000) && run("xprop", {"-root", "-display", candidate});
-        if (!up) {
-            end(started_.back());
-            started_.pop_back();
-            display_.clear();
-        }
-    }
-    if (display_.isEmpty())
+    // Xvfb itself takes a display number that no other display holds and says which.
+    QProcess* xvfb = launch("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x900x24", "-nolisten", "tcp"}, {},
+                            /*readOutput=*/true);
+    QByteArray number;
+    waitFor([&] {
+        xvfb->waitForReadyRead(50);
+        number += xvfb->readAllStandardOutput();
+        return number.contains('\n') || xvfb->state() != QProcess::Running;
+    }, 10000);
+    if (!number.contains('\n'))
+        return false;
+    display_ = ":" + QString::fromLatin1(number.trimmed());
+    if (!waitFor([&] { return run("xprop", {"-root"}); }))
         return false;
 
     launch("openbox", {});

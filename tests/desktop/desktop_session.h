@@ -1,7 +1,7 @@
 #pragma once
 // The real program on a real X display, driven as a person drives it.
 //
-// A session starts Xvfb on a free display number, the openbox window manager, and the program
+// A session starts Xvfb on a display number that it picks itself (free of any other display), the openbox window manager, and the program
 // itself in a temporary program folder of its own (a copy of the build's program folder, which
 // the test may fill with categories and documents first). The pointer and keys go through
 // xdotool; what the screen shows comes back as a picture. Every wait has a deadline and waits
@@ -79,7 +79,8 @@ public:
 private:
     bool run(const QString& program, const QStringList& args, QByteArray* out = nullptr) const;
     bool xdotool(const QStringList& args, QByteArray* out = nullptr) const;
-    QProcess* launch(const QString& program, const QStringList& args, const QString& workingFolder = {});
+    QProcess* launch(const QString& program, const QStringList& args, const QString& workingFolder = {},
+                     bool readOutput = false);
 
     std::unique_ptr<testsupport::ProgramFolder> folder_;
     QString display_;

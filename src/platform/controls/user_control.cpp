@@ -39,6 +39,7 @@ UserControl::UserControl(QWidget* parent) : QWidget(parent), hdc_(nextDeviceCont
 {
     hwndOf(this);
     setFocusPolicy(Qt::StrongFocus);
+    watchInput();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QWidget::setFont(font_.toQFont());

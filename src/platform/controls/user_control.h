@@ -118,6 +118,7 @@ private:
     void applyMask();
     void fitImage() const;   // the image follows the size even while no resize event comes
     void deliverPendingFocus();
+    static void watchInput();   // notes whether the last input was the Tab key
 
     mutable QImage image_;
     LONG hdc_;

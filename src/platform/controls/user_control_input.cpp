@@ -189,7 +189,9 @@ protected:
     }
 };
 
-void watchInput()
+} // namespace
+
+void UserControl::watchInput()
 {
     static InputWatch* watch = [] {
         auto* w = new InputWatch;
@@ -198,7 +200,6 @@ void watchInput()
     }();
     (void)watch;
 }
-} // namespace
 
 // Focus moves between the controls of a window; the window itself losing and regaining
 // activation leaves the control that holds the focus as it is.
@@ -207,7 +208,6 @@ void UserControl::focusInEvent(QFocusEvent* e)
     QWidget::focusInEvent(e);
     if (e->reason() == Qt::ActiveWindowFocusReason && holdsFocus_)
         return;
-    watchInput();
     holdsFocus_ = true;
     focusFromKeyboard_ = (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)
         && lastInputWasTab();
