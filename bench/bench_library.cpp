@@ -53,7 +53,7 @@ QString title(int n)
 }
 } // namespace
 
-BenchLibrary::BenchLibrary(int count)
+void BenchLibrary::makeDatabase()
 {
     if (!dir_.isValid())
         throw std::runtime_error("no temporary folder");
@@ -63,8 +63,24 @@ BenchLibrary::BenchLibrary(int count)
     Db db(path("lanmore.mdb"));
     db.exec(schema.readAll());
     db.exec("insert into Types (TypeName) values ('Bench')");
-
     QDir().mkpath(path("txt/Bench"));
+}
+
+BenchLibrary::BenchLibrary(const std::vector<std::pair<QString, QByteArray>>& documents)
+{
+    makeDatabase();
+    for (const auto& [name, content] : documents) {
+        QFile f(path("txt/Bench/" + name + ".txt"));
+        if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+            throw std::runtime_error("cannot write a document");
+    }
+    platform::setProgramFolder(dir_.path());
+}
+
+BenchLibrary::BenchLibrary(int count)
+{
+    makeDatabase();
+    Db db(path("lanmore.mdb"));
     QByteArray rows = "begin;";
     for (int n = 1; n <= count; ++n) {
         QFile f(path("txt/Bench/" + title(n) + ".txt"));

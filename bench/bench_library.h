@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <utility>
+#include <vector>
+
 namespace bench {
 
 class BenchLibrary {
@@ -12,6 +15,8 @@ public:
     // count documents of about 3 KB in the category "Bench"; every second one has its Log row
     // already, the others are adopted by the first load.
     explicit BenchLibrary(int count);
+    // The given documents (title and file content), in the category "Bench", without rows.
+    explicit BenchLibrary(const std::vector<std::pair<QString, QByteArray>>& documents);
     ~BenchLibrary();
     BenchLibrary(const BenchLibrary&) = delete;
     BenchLibrary& operator=(const BenchLibrary&) = delete;
@@ -27,6 +32,7 @@ public:
 
 private:
     QString path(const QString& relative) const { return dir_.path() + "/" + relative; }
+    void makeDatabase();
     QTemporaryDir dir_;
     QTemporaryDir outside_;
 };

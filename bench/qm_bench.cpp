@@ -15,10 +15,14 @@
 // category of the category list, timed from the drop to the message that counts them (the
 // copies, opening the category and adopting the files included); the median of three drops,
 // each onto a category of its own.
+//
+// Then: opening documents of 1 MB and 10 MB of ordinary lines and one of 32 MiB in a single line
+// until the editor shows them, with the memory they take, and the update of the 10 MB one.
 #include "bench_category_manager.h"
 #include "bench_drop.h"
 #include "bench_library.h"
 #include "bench_window.h"
+#include "large_documents.h"
 
 #include "platform/controls/list_view.h"
 
@@ -93,5 +97,6 @@ int main(int argc, char** argv)
     }
     ok &= bench::categoryManager(sizes);
     ok &= bench::dropOnCategory(1000);
+    ok &= bench::largeDocuments();
     return ok ? 0 : 1;
 }

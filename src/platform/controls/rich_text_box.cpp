@@ -48,6 +48,8 @@ RichTextBox::RichTextBox(QWidget* parent) : OLEDropControl<Control<QPlainTextEdi
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     initColors(static_cast<LONG>(0x80000005), static_cast<LONG>(0x80000008));
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        textBuilt_ = false;
+        text_.clear();
         if (quiet_ == 0 && (removed != 0 || added != 0) && onChange)
             onChange();
     });
@@ -67,7 +69,11 @@ void RichTextBox::applyLayout(const QJsonObject& o)
 
 QString RichTextBox::Text() const
 {
-    return joined(true);
+    if (!textBuilt_) {
+        text_ = joined(true);
+        textBuilt_ = true;
+    }
+    return text_;
 }
 
 QString RichTextBox::FileText() const
@@ -78,7 +84,7 @@ QString RichTextBox::FileText() const
 QString RichTextBox::joined(bool crLfOnly) const
 {
     QString out;
-    out.reserve(document()->characterCount() + document()->blockCount() + 16);
+    out.reserve(qsizetype(document()->characterCount()) * 11 / 10 + document()->blockCount() + 16);
     const QString& usual = crLfOnly ? QString(kCrLf) : format_.lineEnd;
     const QTextBlock first = document()->begin();
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
@@ -120,6 +126,8 @@ void RichTextBox::load(const TextFileContent& content)
     }
     for (const auto& [block, join] : plan.joins)
         document()->findBlockByNumber(block).setUserState(join);
+    textBuilt_ = false;
+    text_.clear();
     if (!(wasEmpty && plan.plain.isEmpty()) && onChange)
         onChange();
     // A character the editor keeps as something else (a frame mark becomes a line break) would

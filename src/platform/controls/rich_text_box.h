@@ -75,6 +75,11 @@ private:
     void mergeSelection(const QTextCharFormat& format);
     QTextCharFormat selectionFormat() const;
 
+    // Text as last built, until the text changes: the routines that count, check and select
+    // the whole text all ask for it after a document is opened.
+    mutable QString text_;
+    mutable bool textBuilt_ = false;
+
     TextFormat format_;
     bool separatorIsLineEnd_ = true;
     int quiet_ = 0;   // inside a change of format or a new text: no Change of its own
