@@ -2,6 +2,7 @@
 #include "mainwindow/fm_main.h"
 #include "mainwindow/fm_msg.h"
 #include "platform/controls/form.h"
+#include "platform/controls/toolkit_language.h"
 #include "update/link_labels.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ void centreOnScreen(QWidget& window)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    platform::installToolkitTranslation();   // the colour chooser and every dialog Qt draws in Chinese
     mainwindow::fmMain window;
     mainwindow::setMessageOwner(&window.form());
     update::Attach(window);   // the link labels, and the update check of the start-up tick

@@ -1,8 +1,11 @@
 #include "platform/controls/common_dialog.h"
+#include "platform/controls/toolkit_language.h"
 
 #include "platform/error.h"
 
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
 
 using namespace platform;
 
@@ -58,6 +61,14 @@ TEST_F(Chooser, ACancelFailsWithTheCancelErrorAndKeepsTheColour)
     EXPECT_EQ(dialog.Color(), 0x123456);
     EXPECT_EQ(offered.back(), QColor(Qt::black));   // without flag 1 it starts at black
     EXPECT_THROW(dialog.setAction(1), Error);
+}
+
+TEST(ToolkitLanguage, TheColourChooserSpeaksChinese)
+{
+    if (!platform::installToolkitTranslation())
+        GTEST_SKIP() << "qt6-translations-l10n is missing";
+    EXPECT_NE(QCoreApplication::translate("QColorDialog", "&Basic colors"), QStringLiteral("&Basic colors"));
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 
 } // namespace

@@ -109,15 +109,27 @@ TEST(Modal, TheHookClicksTheShownWindowsRealButton)
     EXPECT_LE((dialog.geometry().center() - owner.frameGeometry().center()).manhattanLength(), 2);
 }
 
-TEST(FontSubstitution, TheWindowsFontNamesDrawWithTheCjkFontAndKeepTheirNames)
+TEST(FontSubstitution, SongBrushAndSansNamesDrawWithThreeDifferentFontsAndKeepTheirNames)
 {
     installFontSubstitutions();
     for (const QString& name : substitutedFontNames())
-        EXPECT_EQ(QFont::substitute(name).compare(kCjkFont, Qt::CaseInsensitive), 0) << name.toStdString();
+        EXPECT_EQ(QFont::substitute(name).compare(substituteFont(name), Qt::CaseInsensitive), 0) << name.toStdString();
+    EXPECT_EQ(substituteFont(QStringLiteral("新宋体")), kSongFont);
+    EXPECT_EQ(substituteFont(QStringLiteral("隶书")), kKaiFont);
+    EXPECT_EQ(substituteFont(QStringLiteral("幼圆")), kCjkFont);
+    EXPECT_TRUE(substituteFont(QStringLiteral("Arial")).isEmpty());
+
     const QFont song(QStringLiteral("宋体"), 9);
     EXPECT_EQ(song.family(), QStringLiteral("宋体"));
-    if (QFontDatabase::hasFamily(kCjkFont)) {
-        EXPECT_EQ(QFontInfo(song).family(), kCjkFont);
+    // With the fonts the setup installs, the three groups are drawn in three families.
+    if (QFontDatabase::hasFamily(kSongFont) && QFontDatabase::hasFamily(kKaiFont) && QFontDatabase::hasFamily(kCjkFont)) {
+        const QString drawnSong = QFontInfo(song).family();
+        const QString drawnKai = QFontInfo(QFont(QStringLiteral("华文行楷"), 9)).family();
+        const QString drawnSans = QFontInfo(QFont(QStringLiteral("微软雅黑"), 9)).family();
+        EXPECT_EQ(drawnSong, kSongFont);
+        EXPECT_EQ(drawnKai, kKaiFont);
+        EXPECT_EQ(drawnSans, kCjkFont);
+        EXPECT_EQ(QFontInfo(QFont(QStringLiteral("楷体_GB2312"), 9)).family(), drawnKai);
     }
 }
 
