@@ -58,13 +58,13 @@ void fmMain::LoadTypeList()
     shared::ResumeNext next;
     const platform::FileSystemObject fso;
 
-    // 1. Both lists start empty.
+    // Both lists start empty.
     next([&] { listType->ListItems().Clear(); });
     next([&] { ListFolder->ListItems().Clear(); });
     next([&] { ListFolder->setForeColor(kWindowText); });
 
-    // 2. Rows whose folder is gone go; their documents' rows stay. A row whose folder cannot be
-    //    tested is kept: nothing is deleted on a guess.
+    // Rows whose folder is gone go; their documents' rows stay. A row whose folder cannot be
+    // tested is kept: nothing is deleted on a guess.
     next([&] { Module1::OpenRs2("select * from Types"); });
     if (next.holds([&] { return Rs2().RecordCount() > 0; })) {
         next([&] { Rs2().MoveFirst(); });
@@ -76,7 +76,7 @@ void fmMain::LoadTypeList()
         }
     }
 
-    // 3. Every folder of the root is a category, hidden ones too; plain files never are.
+    // Every folder of the root is a category, hidden ones too; plain files never are.
     const QString root = LibraryRoot() + "\\";
     const QStringList names = next.value([&] { return platform::DirList(root, kCategoryMask); }, QStringList());
     for (const QString& name : names) {
@@ -91,13 +91,11 @@ void fmMain::LoadTypeList()
         });
     }
 
-    // 4.
+    // The document page's category list and the category box take the same names.
     next([] { Module1::CloseRs2AndConn(); });
-
-    // 5.
     next([&] { SyncTypeLists(); });
 
-    // 6. The first category opens on both pages.
+    // The first category opens on both pages.
     if (next.holds([&] { return ListFolder->ListItems().Count() > 0; })) {
         next([&] { ListFolder_ItemClick(ListFolder->ListItems().Item(1)); });
         next([&] { ListFolder->ListItems().Item(1)->setSelected(true); });
@@ -131,20 +129,20 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
     shared::ResumeNext next;
     auto txtTypeName = [this] { return layout().textBox("txtTypeName"); };
 
-    // 1. No category to show: only the name fields are cleared.
+    // No category to show: only the name fields are cleared.
     if (next.holds([&] { return itemOf(Item).Tag().isEmpty(); })) {
         next([&] { lbTypeName->setCaption(QString()); });
         next([&] { txtTypeName()->setText(QString()); });
         return;
     }
 
-    // 2.-4.
+    // The category's name goes into the heading and the name box, and its file panel shows.
     next([&] { lbTypeName->setCaption(Trim(Item->Text())); });
     next([&] { txtTypeName()->setText(Trim(Item->Text())); });
     next([&] { Picture2->setVisible(false); });
     next([&] { Picture1->setVisible(true); });
 
-    // 5.-6. The folder is read anew: the listing goes by way of the root.
+    // The file list starts empty; the folder is read anew: the listing goes by way of the root.
     next([&] { ListTxtList->ListItems().Clear(); });
     next([&] { File1->setPath(LibraryRoot() + "\\"); });
     // A folder gone since the category list was loaded holds no files: the root's own files,
@@ -154,8 +152,9 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
         return true;
     }, false);
 
-    // 7. One read of the folder gives every listed file's record, for both columns; a file
-    //    that is not among them is looked up on its own.
+    // One row per file, with its size and last change. One read of the folder gives every
+    // listed file's record, for both columns; a file that is not among them is looked up on
+    // its own.
     const int files = listed ? next.value([&] { return File1->ListCount(); }, 0) : 0;
     const QHash<QString, platform::WIN32_FIND_DATA> records = files > 0
         ? next.value([&] { return platform::FindDataOfFolder(CategoryPath(Item->Text())); },
@@ -175,7 +174,7 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
         next([&] { row->setSmallIcon(1); });
     }
 
-    // 8.
+    // The count of the files listed.
     next([&] {
         layout().label("lbTListCount")->setCaption(QStringLiteral("当前目录共有： ")
                                                    + QString::number(ListTxtList->ListItems().Count())

@@ -144,12 +144,12 @@ private:
 
 void fmMain::ListFolder_ItemClick(const ListItemPtr& Item)
 {
-    // 1.-2.
+    // A pending edit is asked about first; a save that fails keeps everything as it is.
     if (!ConfirmLeaveEdit())
         return;
     SetEditMode(false);
 
-    // 3.-4.
+    // An empty list or an item without a name or number makes nothing current.
     if (ListFolder->ListItems().Count() == 0)
         return;
     if (!Item)
@@ -157,13 +157,14 @@ void fmMain::ListFolder_ItemClick(const ListItemPtr& Item)
     if (Item->Text().isEmpty() || Item->Tag().isEmpty())
         return;
 
-    // 5.
+    // The category becomes the current one.
     lbFolderID->setCaption(Item->Tag());
     lbFolderName->setCaption(Item->Text());
     lbNowType->setCaption(QStringLiteral("目录：") + Item->Text());
 
-    // 6.-7. A folder that cannot be made leaves the category current with nothing listed, rather
-    //       than the previous category's documents under its name.
+    // Its folder is made when missing, then its list is loaded. A folder that cannot be made
+    // leaves the category current with nothing listed, rather than the previous category's
+    // documents under its name.
     shared::ResumeNext next;
     next([&] { EnsureTypeFolder(Item->Text()); });
     cmdQuery_Click();
@@ -184,19 +185,19 @@ void fmMain::LoadDocumentList()
     using Module1::Rs2;
     shared::ResumeNext next;
 
-    // 1.-2.
+    // The list starts empty; an empty search box lists every file whose name holds "txt".
     next([&] { listTxt->ListItems().Clear(); });
     QString keyword = next.value([&] { return Trim(txtQuery->Text()); }, QString());
     if (keyword.isEmpty())
         keyword = QStringLiteral("txt");
 
-    // 3. No document stays open.
+    // No document stays open.
     next([&] { SetEditMode(false); });
     ClearOpenDocument(next);
 
-    // 4. The listing goes by way of the root so that the folder is read anew. Without a current
-    //    category, or with its folder gone, nothing is listed and no row is touched: the root's
-    //    own files are no category's documents.
+    // The listing goes by way of the root so that the folder is read anew. Without a current
+    // category, or with its folder gone, nothing is listed and no row is touched: the root's
+    // own files are no category's documents.
     const QString typeID = next.value([&] { return lbFolderID->Caption(); }, QString());
     const QString folderName = next.value([&] { return lbFolderName->Caption(); }, QString());
     next([&] { File1->setPath(LibraryRoot() + "\\"); });
@@ -213,14 +214,14 @@ void fmMain::LoadDocumentList()
     const QString folderPath = next.value([&] { return File1->Path() + "\\"; }, QString());
 
     if (listed) {
-        // 5.
+        // The category's rows, read once for the pruning and the lookups below.
         const bool opened = next.value([&] {
             Module1::OpenRs2("select * from Log where  Type=" + typeID);
             return true;
         }, false);
 
-        // 6. Rows whose file is gone, only when the counts differ. A row that cannot be tested
-        //    is kept.
+        // Rows whose file is gone go, only when the counts differ. A row that cannot be tested
+        // is kept.
         if (opened && next.holds([&] { return Rs2().RecordCount() > 0 && Rs2().RecordCount() != files.size(); })) {
             const ListedFiles listing(files);
             next([&] { Rs2().MoveFirst(); });
@@ -234,8 +235,8 @@ void fmMain::LoadDocumentList()
             }
         }
 
-        // 7. Every file has its row, whatever the keyword; the keyword picks what is listed.
-        //    The rows read in step 5 answer the lookup by title, as one query per file would.
+        // Every file has its row, whatever the keyword; the keyword picks what is listed. The
+        // rows read above answer the lookup by title, as one query per file would.
         CategoryRows rows;
         if (opened)
             rows.read(next);
@@ -284,7 +285,7 @@ void fmMain::LoadDocumentList()
         }
     }
 
-    // 8.-10.
+    // The first listed document opens, and the count label shows how many are listed.
     next([] { Module1::CloseRs2AndConn(); });
     if (next.value([&] { return listTxt->ListItems().Count() > 0; }, false))
         next([&] { listTxt_ItemClick(listTxt->ListItems().Item(1)); });
