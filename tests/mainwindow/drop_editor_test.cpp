@@ -94,8 +94,7 @@ TEST_F(DropEditorTest, TextFromAnotherProgramChangesNeitherTheEditorNorTheTitle)
     EXPECT_EQ(w().myTxt->Text(), "");
 }
 
-// Runs once the add button asks the leave-editor question.
-TEST_F(DropEditorTest, DISABLED_TypedTextIsNotGivenUpWithoutTheLeaveEditorQuestion)
+TEST_F(DropEditorTest, TypedTextIsNotGivenUpWithoutTheLeaveEditorQuestion)
 {
     testsupport::addCategory(folder, "Work");
     start();
