@@ -82,17 +82,17 @@ void fmMain::DropOnCategory(const platform::DataObject& Data, const CategoryDrop
     shared::ResumeNext next;
     platform::ListView& list = *drop.list;
 
-    // 1.-3. The category under the pointer, or the selected one over the blank part.
+    // The category under the pointer, or the selected one over the blank part.
     const int index = next.value([&] { return CategoryHitTest(list); }, -1);
     const QString source = next.value([&] { return textOf(list.SelectedItem()); }, QString());
     const ListItemPtr targetItem =
         index >= 0 ? next.value([&] { return list.ListItems().Item(index + 1); }, ListItemPtr()) : nullptr;
     const QString target = targetItem ? targetItem->Text() : source;
 
-    // 4. The drag-over mark goes.
+    // The drag-over mark goes.
     MarkDropTarget(list, -1, next);
 
-    // 5. A file list wins over text.
+    // A file list wins over text.
     if (next.holds([&] { return Data.GetFormat(platform::vbCFFiles); }))
         ImportIntoCategory(Data, drop, targetItem, target);
     else if (next.holds([&] { return Data.GetFormat(platform::vbCFText); }))
@@ -110,7 +110,7 @@ void fmMain::ImportIntoCategory(const platform::DataObject& Data, const Category
         return;
     }
 
-    // 1.-2. Only files now in the category are counted; a copy that failed is told apart.
+    // Only files now in the category are counted; a copy that failed is told apart.
     int imported = 0;
     int failed = 0;
     const int count = next.value([&] { return Data.FilesCount(); }, 0);
@@ -125,14 +125,14 @@ void fmMain::ImportIntoCategory(const platform::DataObject& Data, const Category
         }
     }
 
-    // 3. Nothing landed in the category: nothing is opened.
+    // Nothing landed in the category: nothing is opened.
     if (imported == 0) {
         if (failed > 0)
             next([&] { Module1::ShowInfo(CopyFailedText(failed)); });
         return;
     }
 
-    // 4.-6. The category dropped on is opened; over the blank part the selected one stays.
+    // The category dropped on is opened; over the blank part the selected one stays.
     if (targetItem) {
         next([&] { drop.list->setSelectedItem(targetItem); });
         next([&] { (this->*drop.open)(targetItem); });
@@ -147,12 +147,12 @@ void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDr
 {
     shared::ResumeNext next;
 
-    // 1.-2. A path dragged as text names no document of the category.
+    // A path dragged as text names no document of the category.
     const QString text = next.value([&] { return Data.GetData(platform::vbCFText); }, QString());
     if (text.contains(QLatin1Char('\\')) || text.contains(QLatin1Char('/')))
         return;
 
-    // 3. The title and the file name the text stands for.
+    // The title and the file name the text stands for.
     QString title = text;
     QString fileName = text + ".txt";
     if (drop.textIsFileName) {
@@ -162,21 +162,21 @@ void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDr
         fileName = text;
     }
 
-    // 4. Onto its own category (its item, or the blank part of the list) a document stays as it
+    // Onto its own category (its item, or the blank part of the list) a document stays as it
     //    is: a copy onto itself followed by the delete would lose it.
     if (source.isEmpty() || target.isEmpty() || source == target)
         return;
     const QString destination = CategoryPath(target) + "\\" + fileName;
     const QString sourcePath = CategoryPath(source) + "\\" + fileName;
 
-    // 5.-6. A source file that is gone, or a no to replacing the target, ends the move.
+    // A source file that is gone, or a no to replacing the target, ends the move.
     if (next.holds([&] { return !platform::NormalFileExists(sourcePath); }))
         return;
     if (next.holds([&] { return platform::NormalFileExists(destination); })
         && !next.value([&] { return Module1::AskYesNo(ReplaceQuestionInTarget(title)); }, false))
         return;
 
-    // 7.-9. The copy comes first; only once it is on disk do the row and the source file go.
+    // The copy comes first; only once it is on disk do the row and the source file go.
     const bool copied = next.value([&] {
         if (platform::SameFile(sourcePath, destination))
             throw platform::Error("the target is the document's own file");
@@ -193,7 +193,7 @@ void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDr
     if (next.holds([&] { return platform::NormalFileExists(sourcePath); }))
         next([&] { platform::Kill(sourcePath); });
 
-    // 10. The source category again, without the document.
+    // The source category again, without the document.
     next([&] { (this->*drop.open)(drop.list->SelectedItem()); });
 }
 

@@ -14,11 +14,11 @@ void fmMain::myTxt_OLEDragDrop(platform::DataObject& Data, platform::LONG& Effec
 {
     shared::ResumeNext next;
 
-    // 1. Only files start a document.
+    // Only files start a document.
     if (next.holds([&] { return !Data.GetFormat(platform::vbCFFiles); }))
         return;
 
-    // 2. A new document, as the add button starts one. When that did not happen (the typed
+    // A new document, as the add button starts one. When that did not happen (the typed
     //    text was kept), the dropped file must not take its place.
     next([&] { cmdAdd_Click(); });
     const bool started = next.value([&] {
@@ -27,10 +27,10 @@ void fmMain::myTxt_OLEDragDrop(platform::DataObject& Data, platform::LONG& Effec
     if (!started)
         return;
 
-    // 3. The file is only read: at most a copy.
+    // The file is only read: at most a copy.
     Effect &= platform::vbDropEffectCopy;
 
-    // 4.-7. The first file: its name for the title, its text in the default style.
+    // The first file: its name for the title, its text in the default style.
     const QString path = next.value([&] { return Data.Files(1); }, QString());
     next([&] { txtTitle->setText(TitleFromDroppedPath(path)); });
     next([&] { myTxt->LoadFile(path); });

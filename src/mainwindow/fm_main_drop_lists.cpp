@@ -40,19 +40,19 @@ void fmMain::DropFilesOnList(const platform::DataObject& Data, const ListDrop& l
 {
     shared::ResumeNext next;
 
-    // 1. Without a category there is nowhere to copy to.
+    // Without a category there is nowhere to copy to.
     if (next.holds([&] { return list.categoryShown->Caption().isEmpty(); })) {
         next([] { Module1::ShowInfo(QStringLiteral("请添加或选择一个目录")); });
         return;
     }
 
-    // 2.-3. Text from another program is no file to copy.
+    // Text from another program is no file to copy.
     int imported = 0;
     int failed = 0;
     if (next.holds([&] { return !Data.GetFormat(platform::vbCFFiles); }))
         return;
 
-    // 4. Each ".txt" file in the order offered.
+    // Each ".txt" file in the order offered.
     const QString folder = next.value([&] { return list.folderName->Caption(); }, QString());
     const int count = next.value([&] { return Data.FilesCount(); }, 0);
     for (int i = 1; i <= count; ++i) {
@@ -67,13 +67,13 @@ void fmMain::DropFilesOnList(const platform::DataObject& Data, const ListDrop& l
         ++imported;
     }
 
-    // 5. Tell when nothing fitted, and when a copy failed.
+    // Tell when nothing fitted, and when a copy failed.
     if (imported == 0)
         next([] { Module1::ShowInfo(QStringLiteral("这里只能放txt型文本文件哦~")); });
     if (failed > 0)
         next([&] { Module1::ShowInfo(CopyFailedText(failed)); });
 
-    // 6. The list shows the folder again.
+    // The list shows the folder again.
     next([&] { (this->*list.reload)(); });
 }
 

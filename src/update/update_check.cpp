@@ -49,23 +49,23 @@ void CheckUpdate(fmMain& w)
 {
     shared::ResumeNext next;
 
-    // 1.-3. The version file, asked for synchronously: the window waits for the reply.
+    // The version file, asked for synchronously: the window waits for the reply.
     platform::XmlHttpRequest http;
     next([&] { http.Open(QStringLiteral("Get"), VersionFileAddress(), false, QString(), QString()); });
     next([&] { http.setRequestHeader(QStringLiteral("If-Modified-Since"), QStringLiteral("0")); });
     next([&] { http.setRequestHeader(QStringLiteral("Cache-Control"), QStringLiteral("no-cache")); });
     next([&] { http.Send(); });
 
-    // 4. No complete reply: every label stays as it was. Any status counts as complete.
+    // No complete reply: every label stays as it was. Any status counts as complete.
     if (next.holds([&] { return http.ReadyState() != 4; }))
         return;
 
-    // 5.-6. The body in the system code page, split into fields.
+    // The body in the system code page, split into fields.
     QString text;
     next([&] { text = QStringDecoder(QStringDecoder::System).decode(http.ResponseBody()); });
     const QStringList fields = ReplyFields(text);
 
-    // 7.-8. A version that is no number rejects the reply; otherwise fields 1 to 5 fill their
+    // A version that is no number rejects the reply; otherwise fields 1 to 5 fill their
     // labels, blank ones giving the built-in texts and missing ones leaving their labels alone.
     QString version;
     if (fields.isEmpty() || !IsNumericText(fields[0])) {
@@ -79,7 +79,7 @@ void CheckUpdate(fmMain& w)
         next([&] { w.lbADUR->setCaption(OrWhenBlank(Field(fields, 5), HomePageAddress())); });
     }
 
-    // 9. The verdict compares texts: 2.00 and 1.9 both count as another version.
+    // The verdict compares texts: 2.00 and 1.9 both count as another version.
     const bool newer = !version.isEmpty() && mainwindow::Trim(version) != kCurrentVersion;
     next([&] {
         w.lbNewVersion->setCaption(newer ? QStringLiteral("发现新版本") + version + QStringLiteral(" 点此下载")
