@@ -80,17 +80,11 @@ BenchLibrary::BenchLibrary(const std::vector<std::pair<QString, QByteArray>>& do
 BenchLibrary::BenchLibrary(int count)
 {
     makeDatabase();
-    Db db(path("lanmore.mdb"));
-    QByteArray rows = "begin;";
     for (int n = 1; n <= count; ++n) {
         QFile f(path("txt/Bench/" + title(n) + ".txt"));
         if (!f.open(QIODevice::WriteOnly) || f.write(body(n)) < 0)
             throw std::runtime_error("cannot write a document");
-        if (n % 2 == 1)
-            rows += "insert into Log (Title, Type, FontSize, FontName, FontColor, BackColor) values ('"
-                + title(n).toUtf8() + "', 1, 12, 'Serif', 0, 16777215);";
     }
-    db.exec(rows + "commit;");
     platform::setProgramFolder(dir_.path());
 }
 

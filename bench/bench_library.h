@@ -12,8 +12,8 @@ namespace bench {
 
 class BenchLibrary {
 public:
-    // count documents of about 3 KB in the category "Bench"; every second one has its Log row
-    // already, the others are adopted by the first load.
+    // count documents of about 3 KB in the category "Bench", none with its Log row: the first
+    // load adopts every one.
     explicit BenchLibrary(int count);
     // The given documents (title and file content), in the category "Bench", without rows.
     explicit BenchLibrary(const std::vector<std::pair<QString, QByteArray>>& documents);

@@ -1,12 +1,13 @@
 // qm-bench: how long the main window takes to start up (construction, load and show) over one
-// category of N documents, and how long a reload of that category takes.
+// category of N documents, how long a reload and a search of that category take, and how long
+// the save of a new document into it takes.
 //
-//   qm-bench [N ...]      default: 100 1000 10000
+//   qm-bench [N ...]      default: 100 1000 10000 30000
 //
-// Each size gets a fresh program folder; half of the documents have their Log row already, so
-// the first start-up also adopts the other half. Later start-ups find every row present (the
-// median of three is shown). The reload is the median of seven runs of the search button's
-// handler.
+// Each size gets a fresh program folder whose documents have no Log row yet, so the first
+// start-up adopts every one. Later start-ups find every row present (the median of three is
+// shown). The reload (the search button's handler with an empty search box), the search (a
+// keyword that a tenth of the file names hold) and the save are the medians of seven runs.
 //
 // Then, for the sizes from 1,000 on, the category manager: showing the category's files (the
 // median of seven clicks on it) and deleting the whole category after the question's yes.
@@ -20,6 +21,7 @@
 // until the editor shows them, with the memory they take, and the update of the 10 MB one.
 #include "bench_category_manager.h"
 #include "bench_drop.h"
+#include "bench_document_page.h"
 #include "bench_library.h"
 #include "bench_window.h"
 #include "large_documents.h"
@@ -66,11 +68,11 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         sizes.push_back(std::atoi(argv[i]));
     if (sizes.empty())
-        sizes = {100, 1000, 10000};
+        sizes = {100, 1000, 10000, 30000};
 
     bool ok = true;
-    std::printf("| documents | start-up, half adopted | start-up, all rows present | reload |\n");
-    std::printf("|---:|---:|---:|---:|\n");
+    std::printf("| documents | first start, every file new | start, all rows present | reload | search | save a new document |\n");
+    std::printf("|---:|---:|---:|---:|---:|---:|\n");
     for (const int n : sizes) {
         bench::BenchLibrary library(n);
 
@@ -80,19 +82,24 @@ int main(int argc, char** argv)
         closeDown(first);
 
         std::vector<double> starts;
-        double reload = 0;
+        double reload = 0, found = 0, save = 0;
         for (int run = 0; run < kStarts; ++run) {
             Started again = startUp();
             starts.push_back(again.seconds);
             if (run == 0) {
                 reload = median(reloads(*again.window));
                 ok &= check(again.window->listTxt->ListItems().Count() == n, "the reloaded list", n);
+                found = bench::search(*again.window, QStringLiteral("1.txt"));
+                bool saved = true;
+                save = bench::saveNew(*again.window, QStringLiteral("Bench"), saved);
+                ok &= check(saved, "the save of a new document", n);
             }
             closeDown(again);
         }
         const double second = median(starts);
 
-        std::printf("| %d | %.3f s | %.3f s | %.3f s |\n", n, first.seconds, second, reload);
+        std::printf("| %d | %.3f s | %.3f s | %.3f s | %.3f s | %.3f s |\n", n, first.seconds, second, reload, found,
+                    save);
         std::fflush(stdout);
     }
     ok &= bench::categoryManager(sizes);

@@ -252,6 +252,13 @@ private:
     // Empties the title box, the editor (filled while hidden) and the current-document labels,
     // each step passed over on failure.
     void ClearOpenDocument(shared::ResumeNext& next);
+    // Shows the document panel; with reload, the first category is opened (again).
+    void ShowDocumentPanel(bool reload);
+    // Whether the first category is current with its list loaded in line with its folder.
+    bool FirstCategoryInLine();
+
+    // Set by every document list load: it left one row per listed file, every step done.
+    bool documentListInLine_ = false;
 
     struct ListDrop;
     struct CategoryDrop;

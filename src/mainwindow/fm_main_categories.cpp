@@ -17,8 +17,10 @@
 #include "shared/module2.h"
 #include "shared/on_error.h"
 #include "shared/sql_quote.h"
+#include "shared/write_batch.h"
 
 #include <optional>
+#include <vector>
 
 namespace mainwindow {
 namespace {
@@ -32,9 +34,10 @@ const platform::ListItem& itemOf(const ListItemPtr& item)
     return *item;
 }
 
-// The category's row, found by name or added; none when the database gave neither, so that the
-// item never carries the number of the category looked up before it.
-std::optional<int> typeRowFor(const QString& name, shared::ResumeNext& next)
+// The category's row, found by name or added in the load's batch of writes; none when the
+// database gave neither, so that the item never carries the number of the category looked up
+// before it.
+std::optional<int> typeRowFor(const QString& name, shared::ResumeNext& next, shared::WriteBatch& batch, bool& added)
 {
     using Module1::Rs2;
     const bool opened = next.value([&] {
@@ -44,9 +47,10 @@ std::optional<int> typeRowFor(const QString& name, shared::ResumeNext& next)
     if (!opened)
         return std::nullopt;
     if (next.holds([&] { return Rs2().RecordCount() == 0; })) {
+        batch.begin(next);
         next([&] { Rs2().AddNew(); });
         next([&] { Rs2()["TypeName"] = name; });
-        next([&] { Rs2().Update(); });
+        added = next.value([&] { Rs2().Update(); return true; }, false);
     }
     return next.value([&] { return std::optional<int>(Rs2()["ID"].toInt32()); }, std::optional<int>());
 }
@@ -76,7 +80,10 @@ void fmMain::LoadTypeList()
         }
     }
 
-    // Every folder of the root is a category, hidden ones too; plain files never are.
+    // Every folder of the root is a category, hidden ones too; plain files never are. The rows
+    // of new folders are stored together; when they cannot be, their items carry no number.
+    shared::WriteBatch batch;
+    std::vector<ListItemPtr> adopted;
     const QString root = LibraryRoot() + "\\";
     const QStringList names = next.value([&] { return platform::DirList(root, kCategoryMask); }, QStringList());
     for (const QString& name : names) {
@@ -84,12 +91,18 @@ void fmMain::LoadTypeList()
             continue;
         if (!next.value([&] { return (platform::GetAttr(root + name) & platform::vbDirectory) != 0; }, false))
             continue;
-        const std::optional<int> id = typeRowFor(name, next);
+        bool added = false;
+        const std::optional<int> id = typeRowFor(name, next, batch, added);
         next([&] {
             const ListItemPtr item = listType->ListItems().Add(name, 1);
             item->setTag(id ? QString::number(*id) : QString());
+            if (added)
+                adopted.push_back(item);
         });
     }
+    if (!batch.commit(next))
+        for (const ListItemPtr& item : adopted)
+            next([&] { item->setTag(QString()); });
 
     // The document page's category list and the category box take the same names.
     next([] { Module1::CloseRs2AndConn(); });

@@ -11,12 +11,15 @@
 #include "platform/files/listing.h"
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
+#include "shared/write_batch.h"
 
 #include <QSet>
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 namespace mainwindow {
 namespace {
@@ -38,6 +41,12 @@ QString firstSet(std::initializer_list<QString> values)
         if (!value.isEmpty())
             return value;
     return QString();
+}
+
+// A file's title: its name less the last four characters, whatever they are.
+QString titleOf(const QString& file)
+{
+    return file.left(file.size() - 4);
 }
 
 // Whether a row's file is gone, answered from the listing just read: it holds every normal
@@ -198,6 +207,7 @@ void fmMain::LoadDocumentList()
     // The listing goes by way of the root so that the folder is read anew. Without a current
     // category, or with its folder gone, nothing is listed and no row is touched: the root's
     // own files are no category's documents.
+    documentListInLine_ = false;
     const QString typeID = next.value([&] { return lbFolderID->Caption(); }, QString());
     const QString folderName = next.value([&] { return lbFolderName->Caption(); }, QString());
     next([&] { File1->setPath(LibraryRoot() + "\\"); });
@@ -236,40 +246,53 @@ void fmMain::LoadDocumentList()
         }
 
         // Every file has its row, whatever the keyword; the keyword picks what is listed. The
-        // rows read above answer the lookup by title, as one query per file would.
+        // rows read above answer the lookup by title, as one query per file would. The missing
+        // rows are stored together, holding the write lock once for all of them; when they
+        // cannot be stored, their files are listed without a number.
         CategoryRows rows;
         if (opened)
             rows.read(next);
-        for (const QString& file : files) {
-            const QString title = file.left(file.size() - 4);
-            const CategoryRows::Row* row = rows.find(title);
-            if (!row && opened) {
-                next([&] { Rs2().AddNew(); });
-                next([&] { Rs2()["Title"] = title; });
-                next([&] { Rs2()["Type"] = typeID; });
-                next([&] {
-                    Rs2()["FontSize"] = firstSet(
-                        {lbfSize->Caption(), cmdFontSize->Text(), QString::number(myTxt->SelFontSize())});
-                });
-                next([&] {
-                    Rs2()["FontName"] = firstSet({lbfName->Caption(), cmdFontName->Text(), myTxt->SelFontName()});
-                });
-                next([&] {
-                    Rs2()["FontColor"] = firstSet({lbfColor->Caption(), QString::number(cmdFontColor->BackColor())});
-                });
-                next([&] {
-                    Rs2()["BackColor"] = firstSet({lbbColor->Caption(), QString::number(cmdBackColor->BackColor())});
-                });
-                if (next.value([&] { Rs2().Update(); return true; }, false))
-                    row = rows.addCurrent(next);
-                else
-                    next([&] { Rs2().CancelUpdate(); });
-            }
+        // A row in the default style for a file that has none.
+        auto adopt = [&](const QString& title) -> const CategoryRows::Row* {
+            next([&] { Rs2().AddNew(); });
+            next([&] { Rs2()["Title"] = title; });
+            next([&] { Rs2()["Type"] = typeID; });
+            next([&] {
+                Rs2()["FontSize"] =
+                    firstSet({lbfSize->Caption(), cmdFontSize->Text(), QString::number(myTxt->SelFontSize())});
+            });
+            next([&] { Rs2()["FontName"] = firstSet({lbfName->Caption(), cmdFontName->Text(), myTxt->SelFontName()}); });
+            next([&] { Rs2()["FontColor"] = firstSet({lbfColor->Caption(), QString::number(cmdFontColor->BackColor())}); });
+            next([&] { Rs2()["BackColor"] = firstSet({lbbColor->Caption(), QString::number(cmdBackColor->BackColor())}); });
+            if (next.value([&] { Rs2().Update(); return true; }, false))
+                return rows.addCurrent(next);
+            next([&] { Rs2().CancelUpdate(); });
+            return nullptr;
+        };
+        std::vector<const CategoryRows::Row*> rowOf(files.size(), nullptr);
+        std::vector<qsizetype> added;
+        shared::WriteBatch batch;
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            const QString title = titleOf(files[i]);
+            rowOf[i] = rows.find(title);
+            if (rowOf[i] || !opened)
+                continue;
+            batch.begin(next);
+            rowOf[i] = adopt(title);
+            if (rowOf[i])
+                added.push_back(i);
+        }
+        if (!batch.commit(next))
+            for (const qsizetype i : added)
+                rowOf[i] = nullptr;
 
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            const QString& file = files[i];
+            const CategoryRows::Row* row = rowOf[i];
             if (!file.contains(keyword, Qt::CaseSensitive))
                 continue;
             ListItemPtr item;
-            next([&] { item = listTxt->ListItems().Add(title, 1); });
+            next([&] { item = listTxt->ListItems().Add(titleOf(file), 1); });
             if (!item)
                 continue;
             next([&] { item->setSubItems(1, folderPath); });
@@ -283,6 +306,10 @@ void fmMain::LoadDocumentList()
             // delete another document.
             item->setTag(row && row->id ? QString::number(*row->id) : QString());
         }
+        // A load that leaves one row per file, every step done, would be repeated to no effect.
+        documentListInLine_ = opened && !next.anyFailed()
+            && std::none_of(rowOf.begin(), rowOf.end(), [](const CategoryRows::Row* r) { return r == nullptr; })
+            && next.value([&] { return Rs2().RecordCount() == files.size(); }, false);
     }
 
     // The first listed document opens, and the count label shows how many are listed.

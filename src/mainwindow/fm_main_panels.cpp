@@ -14,16 +14,25 @@ namespace mainwindow {
 // Shows the document panel; asks nothing itself (ListFolder_ItemClick asks about a pending edit).
 void fmMain::btTxt_Click()
 {
+    ShowDocumentPanel(true);
+}
+
+void fmMain::ShowDocumentPanel(bool reload)
+{
     if (planList->Visible())
         return;
-    pboxTxtEdit->setVisible(true);
-    pboxTxtSave->setVisible(true);
-    // Without a category to open both strips stay shown; the view strip is the one on top.
+    // Without a category to open both strips stay shown; the view strip is the one on top. A
+    // category not loaded again keeps the strips as its load just left them.
+    if (reload) {
+        pboxTxtEdit->setVisible(true);
+        pboxTxtSave->setVisible(true);
+    }
     pboxTxtEdit->raise();
     if (ListFolder->ListItems().Count() >= 1) {
         const ListItemPtr first = ListFolder->ListItems().Item(1);
         first->setSelected(true);
-        ListFolder_ItemClick(first);
+        if (reload)
+            ListFolder_ItemClick(first);
     }
     planSet->setVisible(false);
     planAbout->setVisible(false);

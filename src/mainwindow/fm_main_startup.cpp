@@ -60,8 +60,18 @@ void fmMain::Form_Load()
     next([&] { Module1::SetRoundRegion(form(), form().Width(), form().Height()); });
     next([&] { InitControls(); });
     next([&] { LoadTypeList(); });
-    next([&] { btTxt_Click(); });
+    // The document panel opens the first category once more, unless the load just made left
+    // it in line with its folder: loading it again would find and show the very same.
+    next([&] { ShowDocumentPanel(!FirstCategoryInLine()); });
     next([&] { Timer1->setEnabled(true); });
+}
+
+bool fmMain::FirstCategoryInLine()
+{
+    if (!documentListInLine_ || ListFolder->ListItems().Count() == 0)
+        return false;
+    const ListItemPtr first = ListFolder->ListItems().Item(1);
+    return lbFolderID->Caption() == first->Tag() && lbFolderName->Caption() == first->Text();
 }
 
 // No failure handling of its own: the first failing step ends it.

@@ -12,6 +12,7 @@
 #include "platform/window/window_proc.h"
 #include "shared/module1_storage.h"
 #include "shared/module1_window.h"
+#include "support/outside_faults.h"
 
 #include <QApplication>
 #include <QDir>
@@ -158,6 +159,38 @@ TEST_F(Startup, FirstDocumentIsOpenWhenTheWindowShows)
     EXPECT_TRUE(shows(w().cmdEdit, &w().form()));
     EXPECT_TRUE(w().cmdEdit->Enabled());
     EXPECT_TRUE(shown().isEmpty());
+}
+
+TEST_F(Startup, NewFilesGetTheirRowsTogetherAndTheListCarriesTheirNumbers)
+{
+    for (int i = 0; i < 40; ++i)
+        folder.writeFile(QStringLiteral("txt/Work/n%1.txt").arg(i, 2, 10, QLatin1Char('0')), "x");
+    start();
+    ASSERT_EQ(folder.count("Log"), 40);
+    ASSERT_EQ(w().listTxt->ListItems().Count(), 40);
+    for (int i = 1; i <= 40; ++i) {
+        const ListItemPtr item = w().listTxt->ListItems().Item(i);
+        EXPECT_EQ(item->Tag(), folder.scalar("select ID from Log where Title='" + item->Text() + "'").toString());
+        EXPECT_EQ(item->SubItems(3), "12");
+    }
+    // Nothing of the load holds the database's write lock once the window shows.
+    EXPECT_TRUE(testsupport::DatabaseLock::writableAtOnce(folder.database()));
+}
+
+TEST_F(Startup, AFileRenamedOutsideLosesItsStaleRowAtTheFirstStart)
+{
+    // One row without its file, one file without its row: the first load adds the file's row,
+    // and the document panel's load then finds one row too many and removes the stale one.
+    folder.makeFolder("txt/Work");
+    folder.exec("insert into Types (TypeName) values ('Work')");
+    folder.exec("insert into Log (Title, Type, FontSize, FontName, FontColor, BackColor) "
+                "values ('old', 1, 12, 'Serif', 0, 16777215)");
+    folder.writeFile("txt/Work/renamed.txt", "text");
+    start();
+    EXPECT_EQ(folder.count("Log", "Title='old'"), 0);
+    EXPECT_EQ(folder.count("Log", "Title='renamed'"), 1);
+    EXPECT_EQ(documentTitles(), QStringList{"renamed"});
+    EXPECT_EQ(w().myTxt->Text(), "text");
 }
 
 TEST_F(Startup, EmptyMySetStillOpensTheWindowWithItsLists)

@@ -1,9 +1,9 @@
 #include "platform/files/folder_records.h"
 
 #include "platform/files/attributes.h"
+#include "platform/files/folder_entries.h"
 #include "platform/files/windows_path.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <fcntl.h>
@@ -60,10 +60,10 @@ QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder)
     const FolderHandle folder(native);
     if (folder.fd() < 0)
         return records;
-    const QStringList names =
-        QDir(native).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    records.reserve(names.size());
-    for (const QString& name : names) {
+    const std::vector<FolderEntry> entries = ReadFolder(native);
+    records.reserve(qsizetype(entries.size()));
+    for (const FolderEntry& entry : entries) {
+        const QString& name = entry.name;
         struct statx sx {};
         if (statx(folder.fd(), QFile::encodeName(name).constData(), 0, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0)
             continue;

@@ -2,6 +2,7 @@
 
 #include "platform/files/attributes.h"
 #include "platform/files/file_errors.h"
+#include "platform/files/folder_entries.h"
 #include "platform/files/wildcard.h"
 #include "platform/files/windows_path.h"
 
@@ -26,6 +27,15 @@ bool admitted(const QFileInfo& info, int mask)
     return (kindAttributesOf(info) & kFilteredBits & ~mask) == 0;
 }
 
+// The same test from the folder's listing: hidden by the leading dot, never system.
+bool admitted(const FolderEntry& entry, int mask)
+{
+    int attributes = entry.folder ? vbDirectory : vbNormal;
+    if (entry.name.startsWith(QLatin1Char('.')))
+        attributes |= vbHidden;
+    return (attributes & kFilteredBits & ~mask) == 0;
+}
+
 // Folder and pattern of a listing argument; an empty pattern lists everything.
 struct Listing {
     QString folder;   // native, letter case resolved
@@ -46,15 +56,12 @@ Listing split(const QString& windowsPathAndPattern)
 
 QStringList listFolder(const Listing& l, int mask)
 {
-    const QFileInfoList entries = QDir(l.folder).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    // Filtered first and sorted by names taken once: a folder of thousands of documents is read
-    // on every list load.
+    // One read of the folder, filtered first and sorted by names taken once: a folder of
+    // thousands of documents is read on every list load.
     QStringList names;
-    for (const QFileInfo& entry : entries) {
-        QString name = entry.fileName();
-        if (listable(name) && matchesPattern(name, l.pattern) && admitted(entry, mask))
-            names.append(std::move(name));
+    for (FolderEntry& entry : ReadFolder(l.folder)) {
+        if (listable(entry.name) && matchesPattern(entry.name, l.pattern) && admitted(entry, mask))
+            names.append(std::move(entry.name));
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);

@@ -1,15 +1,14 @@
 #include "platform/files/windows_path.h"
 
 #include "platform/files/file_errors.h"
+#include "platform/files/folder_entries.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
 
-#include <dirent.h>
 
 namespace platform {
 namespace {
@@ -97,21 +96,12 @@ QString findSpelling(const QString& nativeFolder, const QString& name)
 {
     if (existsExactly(joined(nativeFolder, name)))
         return name;
-    // One unsorted pass over the folder's names: of several spellings the first in name order
-    // wins, as in a sorted listing, without sorting (or looking up) every entry of the folder on
-    // each lookup of a name it lacks.
+    // One read of the folder, unsorted: of the other spellings the first in name order wins.
     QString first;
-    DIR* folder = opendir(QFile::encodeName(nativeFolder).constData());
-    if (!folder)
-        return first;
-    while (const dirent* e = readdir(folder)) {
-        const QString entry = QFile::decodeName(e->d_name);
-        if (isDotName(entry) || entry.compare(name, Qt::CaseInsensitive) != 0)
-            continue;
-        if (first.isEmpty() || entry < first)
-            first = entry;
+    for (const FolderEntry& entry : ReadFolder(nativeFolder)) {
+        if (entry.name.compare(name, Qt::CaseInsensitive) == 0 && (first.isEmpty() || entry.name < first))
+            first = entry.name;
     }
-    closedir(folder);
     return first;
 }
 

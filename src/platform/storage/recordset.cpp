@@ -11,6 +11,9 @@
 namespace platform {
 namespace {
 
+// Makes a writing statement deliver the row it stored, so that no second query reads it back.
+const QString kStoredRow = QStringLiteral(" returning *");
+
 QString quotedName(QString name)
 {
     return u'"' + name.replace(u'"', QLatin1String("\"\"")) + u'"';
@@ -247,19 +250,18 @@ void Recordset::writeNewRow(const std::vector<int>& columns)
         }
         text += " (" + names + ") values (" + marks + ")";
     }
-    {
-        detail::Statement insert = session_->cached(text);
-        int position = 0;
-        for (int c : columns)
-            insert.bind(++position, buffer_[c]);
-        insert.step();
-    }
+    detail::Statement insert = session_->cached(text + kStoredRow);
+    int position = 0;
+    for (int c : columns)
+        insert.bind(++position, buffer_[c]);
+    const bool stored = insert.step();
     keys_.push_back(session_->lastInsertRowid());
     deleted_.push_back(false);
     cells_.insert(cells_.end(), buffer_.begin(), buffer_.end());
     ++live_;
     position_ = rows() - 1;
-    readBack(position_);
+    if (stored)
+        takeStoredRow(insert, position_);
 }
 
 void Recordset::writeChangedRow(const std::vector<int>& columns)
@@ -267,30 +269,27 @@ void Recordset::writeChangedRow(const std::vector<int>& columns)
     QString assignments;
     for (int c : columns)
         assignments += (assignments.isEmpty() ? "" : ", ") + quotedName(names_[c]) + "=?";
-    {
-        detail::Statement update = session_->cached("update " + table_ + " set " + assignments + " where rowid=?");
-        int position = 0;
-        for (int c : columns)
-            update.bind(++position, buffer_[c]);
-        update.bind(++position, Variant(keys_[position_]));
-        update.step();
-    }
-    if (session_->changes() == 0)
+    detail::Statement update =
+        session_->cached("update " + table_ + " set " + assignments + " where rowid=?" + kStoredRow);
+    int position = 0;
+    for (int c : columns)
+        update.bind(++position, buffer_[c]);
+    update.bind(++position, Variant(keys_[position_]));
+    if (!update.step())
         throw Error("cannot store the row: it is no longer in the table" + context());
     std::copy(buffer_.begin(), buffer_.end(), cells_.begin() + position_ * columns_);
-    readBack(position_);
+    takeStoredRow(update, position_);
 }
 
-// The row as the database stored it: its new ID, defaults, and numbers made from text.
-void Recordset::readBack(qsizetype row)
+// The row as the database stored it, delivered by the writing statement itself: its new ID,
+// defaults, and numbers made from text. The statement is then run to its end.
+void Recordset::takeStoredRow(detail::Statement& written, qsizetype row)
 {
-    detail::Statement select = session_->cached("select * from " + table_ + " where rowid=?");
-    select.bind(1, Variant(keys_[row]));
-    if (!select.step())
-        return;
-    const int columns = std::min(columns_, select.columnCount());
+    const int columns = std::min(columns_, written.columnCount());
     for (int c = 0; c < columns; ++c)
-        cells_[row * columns_ + c] = select.column(c);
+        cells_[row * columns_ + c] = written.column(c);
+    while (written.step()) {
+    }
 }
 
 void Recordset::Delete()

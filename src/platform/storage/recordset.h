@@ -16,6 +16,7 @@ namespace platform {
 class Connection;
 namespace detail {
 class Session;
+class Statement;
 }
 
 class Recordset {
@@ -44,7 +45,7 @@ public:
     Field operator[](const QString& name) { return Fields(name); }
 
     void AddNew();       // values assigned next form a new row, written by Update
-    void Update();       // writes the new or changed row; its values are then read back
+    void Update();       // writes the new or changed row and takes its values as stored
     void CancelUpdate();
     void Delete();       // removes the current row; it stays current, unreadable, until a move
 
@@ -64,7 +65,7 @@ private:
     void finishPending();
     void writeNewRow(const std::vector<int>& columns);
     void writeChangedRow(const std::vector<int>& columns);
-    void readBack(qsizetype row);
+    void takeStoredRow(detail::Statement& written, qsizetype row);
     std::string context() const;
 
     bool open_ = false;

@@ -59,6 +59,20 @@ TEST_F(Listing, TheFileListAndTheExistenceTestSeeOnlyPlainFiles)
     EXPECT_FALSE(NormalFileExists(txt("Work\\?.txt")));
 }
 
+TEST_F(Listing, LinksCountAsWhatTheyLeadToAndTheOrderIgnoresLetterCase)
+{
+    ASSERT_TRUE(QFile::link(pf.file("txt/Work"), pf.file("txt/Linked")));
+    ASSERT_TRUE(QFile::link(pf.file("txt/Work/b.txt"), pf.file("txt/Work/z link.txt")));
+    ASSERT_TRUE(QFile::link(pf.file("txt/Nowhere"), pf.file("txt/Work/gone.txt")));
+    pf.writeFile("txt/Work/a.txt", "a");
+    EXPECT_EQ(DirList(txt("*"), vbDirectory), (QStringList{"Linked", "root.txt", "Work"}));
+    EXPECT_EQ(DirList(txt("*"), vbNormal), QStringList{"root.txt"});
+    // Equal but for letter case: the upper-case spelling first.
+    EXPECT_EQ(ListFiles(txt("Work"), "*.TXT"),
+              (QStringList{"A.TXT", "a.txt", "b.txt", "gone.txt", "locked.txt", "z link.txt"}));
+    EXPECT_EQ(ListFiles(txt("Linked"), "*.txt"), ListFiles(txt("Work"), "*.txt"));
+}
+
 TEST_F(Listing, AttributesFollowTheNameAndTheOwnersWriteBit)
 {
     EXPECT_EQ(GetAttr(txt("Work\\b.txt")), vbArchive);
