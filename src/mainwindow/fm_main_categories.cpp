@@ -170,8 +170,9 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
     // its own.
     const int files = listed ? next.value([&] { return File1->ListCount(); }, 0) : 0;
     const QHash<QString, platform::WIN32_FIND_DATA> records = files > 0
-        ? next.value([&] { return platform::FindDataOfFolder(CategoryPath(Item->Text())); },
-                     QHash<QString, platform::WIN32_FIND_DATA>())
+        ? next.value([&] {
+              return platform::FindDataOfFolder(CategoryPath(Item->Text()), platform::RecordNames::Left);
+          }, QHash<QString, platform::WIN32_FIND_DATA>())
         : QHash<QString, platform::WIN32_FIND_DATA>();
     for (int i = 0; i < files; ++i) {
         const QString file = next.value([&] { return File1->List(i); }, QString());

@@ -58,6 +58,18 @@ EntryTimes timesOf(const QFileInfo& info)
 }
 } // namespace
 
+const QString& noFileName()
+{
+    static const QString zeros(kMaxPath, QChar(0));
+    return zeros;
+}
+
+const QString& noAlternateName()
+{
+    static const QString zeros(kAlternateLength, QChar(0));
+    return zeros;
+}
+
 HANDLE FindFirstFile(const QString& windowsPath, WIN32_FIND_DATA& data)
 {
     if (windowsPath.endsWith(QLatin1Char('\\')))

@@ -14,6 +14,11 @@ inline constexpr HANDLE INVALID_HANDLE_VALUE = -1;
 inline constexpr int kMaxPath = 260;
 inline constexpr int kAlternateLength = 14;
 
+// The all-NUL texts of an empty record, shared by every record until one is given a name: a
+// folder of thousands of entries then holds one copy of each, not thousands.
+const QString& noFileName();
+const QString& noAlternateName();
+
 struct WIN32_FIND_DATA {
     DWORD dwFileAttributes = 0;
     FILETIME ftCreationTime;
@@ -23,8 +28,8 @@ struct WIN32_FIND_DATA {
     DWORD nFileSizeLow = 0;
     DWORD dwReserved0 = 0;
     DWORD dwReserved1 = 0;
-    QString cFileName = QString(kMaxPath, QChar(0));        // the name, then NULs
-    QString cAlternate = QString(kAlternateLength, QChar(0));
+    QString cFileName = noFileName();        // the name, then NULs
+    QString cAlternate = noAlternateName();
 };
 
 // Looks up the first entry matching the path (its last component may hold "*" and "?", which

@@ -53,7 +53,7 @@ private:
 };
 } // namespace
 
-QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder)
+QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder, RecordNames names)
 {
     QHash<QString, WIN32_FIND_DATA> records;
     const QString native = resolvePath(windowsFolder);
@@ -78,7 +78,8 @@ QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder)
             data.nFileSizeHigh = DWORD(sx.stx_size >> 32);
             data.nFileSizeLow = DWORD(sx.stx_size & 0xFFFF'FFFFu);
         }
-        data.cFileName = name.left(kMaxPath - 1).leftJustified(kMaxPath, QChar(0));
+        if (names == RecordNames::Filled)
+            data.cFileName = name.left(kMaxPath - 1).leftJustified(kMaxPath, QChar(0));
         records.insert(name, data);
     }
     return records;

@@ -9,7 +9,11 @@
 namespace platform {
 
 // By name, each as FindFirstFile would give it for that entry. A missing folder gives none, and
-// an entry that cannot be looked up (a link to nothing) has no record.
-QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder);
+// an entry that cannot be looked up (a link to nothing) has no record. Without names, each
+// record's cFileName stays all NULs: its key names it, and a list of thousands of files then
+// holds no name padded to 260 characters for each.
+enum class RecordNames { Filled, Left };
+QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder,
+                                                 RecordNames names = RecordNames::Filled);
 
 } // namespace platform

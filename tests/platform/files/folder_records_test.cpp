@@ -48,6 +48,17 @@ TEST(FolderRecords, EachEntryHasTheRecordOfItsOwnLookUp)
     EXPECT_EQ(platform::fromFileTime(records["plain.txt"].ftLastWriteTime),
               QDateTime(QDate(2024, 1, 5), QTime(3, 4, 5, 678), QTimeZone::utc()));
     EXPECT_TRUE(platform::FindDataOfFolder(pf.windows() + "\\txt\\Missing").isEmpty());
+
+    // Without names the records are the same but for the all-NUL name.
+    const QHash<QString, platform::WIN32_FIND_DATA> unnamed =
+        platform::FindDataOfFolder(folder, platform::RecordNames::Left);
+    ASSERT_EQ(unnamed.size(), records.size());
+    for (const QString& name : names) {
+        EXPECT_EQ(unnamed[name].nFileSizeLow, records[name].nFileSizeLow);
+        EXPECT_EQ(platform::fileTimeValue(unnamed[name].ftLastWriteTime),
+                  platform::fileTimeValue(records[name].ftLastWriteTime));
+        EXPECT_EQ(unnamed[name].cFileName, QString(platform::kMaxPath, QChar(0)));
+    }
 }
 
 } // namespace
