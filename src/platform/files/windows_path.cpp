@@ -3,12 +3,10 @@
 #include "platform/files/file_errors.h"
 #include "platform/files/folder_entries.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
-
 
 namespace platform {
 namespace {
