@@ -12,17 +12,21 @@
 // Then, for the sizes from 1,000 on, the category manager: showing the category's files (the
 // median of seven clicks on it) and deleting the whole category after the question's yes.
 //
-// Last, a drop of 1,000 ".txt" files of about 3 KB from outside the library onto another
+// Then a drop of 1,000 ".txt" files of about 3 KB from outside the library onto another
 // category of the category list, timed from the drop to the message that counts them (the
 // copies, opening the category and adopting the files included); the median of three drops,
 // each onto a category of its own.
 //
 // Then: opening documents of 1 MB and 10 MB of ordinary lines and one of 32 MiB in a single line
 // until the editor shows them, with the memory they take, and the update of the 10 MB one.
+//
+// Last, one character typed into the middle of a document of 10 MB open in the editor (the
+// median of nine keys, the window's change handling included); "qm-bench 0" times this alone.
 #include "bench_category_manager.h"
-#include "bench_drop.h"
 #include "bench_document_page.h"
+#include "bench_drop.h"
 #include "bench_library.h"
+#include "bench_typing.h"
 #include "bench_window.h"
 #include "large_documents.h"
 
@@ -50,6 +54,17 @@ std::vector<double> reloads(mainwindow::fmMain& w)
     return runs;
 }
 
+// One character typed into a document of 10 MB.
+bool typing()
+{
+    bool ok = true;
+    const double key = bench::typeIntoLargeDocument(10, ok);
+    std::printf("\n| one typed character | 10 MB document |\n|---|---:|\n| median of nine keys | %.4f s |\n", key);
+    if (!ok)
+        std::fprintf(stderr, "qm-bench: the typed characters did not reach the text\n");
+    return ok;
+}
+
 bool check(bool ok, const char* what, int n)
 {
     if (!ok)
@@ -67,6 +82,8 @@ int main(int argc, char** argv)
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i)
         sizes.push_back(std::atoi(argv[i]));
+    if (sizes == std::vector<int>{0})   // "qm-bench 0": the typing row alone
+        return typing() ? 0 : 1;
     if (sizes.empty())
         sizes = {100, 1000, 10000, 30000};
 
@@ -105,5 +122,6 @@ int main(int argc, char** argv)
     ok &= bench::categoryManager(sizes);
     ok &= bench::dropOnCategory(1000);
     ok &= bench::largeDocuments();
+    ok &= typing();
     return ok ? 0 : 1;
 }
