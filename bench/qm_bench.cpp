@@ -88,7 +88,8 @@ int main(int argc, char** argv)
         sizes = {100, 1000, 10000, 30000};
 
     bool ok = true;
-    std::printf("| documents | first start, every file new | start, all rows present | reload | search | save a new document |\n");
+    std::printf("| documents | first start, every file new | start, all rows present | reload | search |"
+                " save a new document |\n");
     std::printf("|---:|---:|---:|---:|---:|---:|\n");
     for (const int n : sizes) {
         bench::BenchLibrary library(n);

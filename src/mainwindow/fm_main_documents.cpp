@@ -261,9 +261,15 @@ void fmMain::LoadDocumentList()
                 Rs2()["FontSize"] =
                     firstSet({lbfSize->Caption(), cmdFontSize->Text(), QString::number(myTxt->SelFontSize())});
             });
-            next([&] { Rs2()["FontName"] = firstSet({lbfName->Caption(), cmdFontName->Text(), myTxt->SelFontName()}); });
-            next([&] { Rs2()["FontColor"] = firstSet({lbfColor->Caption(), QString::number(cmdFontColor->BackColor())}); });
-            next([&] { Rs2()["BackColor"] = firstSet({lbbColor->Caption(), QString::number(cmdBackColor->BackColor())}); });
+            next([&] {
+                Rs2()["FontName"] = firstSet({lbfName->Caption(), cmdFontName->Text(), myTxt->SelFontName()});
+            });
+            next([&] {
+                Rs2()["FontColor"] = firstSet({lbfColor->Caption(), QString::number(cmdFontColor->BackColor())});
+            });
+            next([&] {
+                Rs2()["BackColor"] = firstSet({lbbColor->Caption(), QString::number(cmdBackColor->BackColor())});
+            });
             if (next.value([&] { Rs2().Update(); return true; }, false))
                 return rows.addCurrent(next);
             next([&] { Rs2().CancelUpdate(); });
