@@ -51,11 +51,18 @@ bool DesktopSession::toolsInstalled()
     return true;
 }
 
+void DesktopSession::setProgramEnvironment(const QString& name, const QString& value)
+{
+    programEnvironment_.insert(name, value);
+}
+
 QProcess* DesktopSession::launch(const QString& program, const QStringList& args, const QString& workingFolder,
-                                 bool readOutput)
+                                 bool readOutput, const QProcessEnvironment& extra)
 {
     auto* p = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : extra.keys())
+        env.insert(name, extra.value(name));
     env.insert("DISPLAY", display_);
     env.remove("QT_QPA_PLATFORM");   // the program draws on the display, not offscreen
     if (!env.contains("XDG_RUNTIME_DIR"))
@@ -122,16 +129,35 @@ bool DesktopSession::start()
     QFile::remove(exe);
     if (!QFile::copy(QStringLiteral(QM_PROGRAM_EXE), exe))
         return false;
-    QProcess* program = launch(exe, {}, folder_->native());
+    QProcess* program = launch(exe, {}, folder_->native(), /*readOutput=*/false, programEnvironment_);
     programPid_ = program->processId();
     return waitFor([&] { return mainWindow().valid(); });
 }
 
+QProcess* DesktopSession::startOther(const QString& program, const QStringList& args)
+{
+    return launch(program, args, {}, /*readOutput=*/true);
+}
+
+void DesktopSession::stop(QProcess* other)
+{
+    const auto it = std::find(started_.begin(), started_.end(), other);
+    if (it == started_.end())
+        return;
+    started_.erase(it);
+    end(other);
+}
+
 std::vector<Window> DesktopSession::windows() const
+{
+    return windowsOf(programPid_);
+}
+
+std::vector<Window> DesktopSession::windowsOf(qint64 pid) const
 {
     std::vector<Window> found;
     QByteArray ids;
-    if (programPid_ == 0 || !xdotool({"search", "--onlyvisible", "--pid", QString::number(programPid_)}, &ids))
+    if (pid == 0 || !xdotool({"search", "--onlyvisible", "--pid", QString::number(pid)}, &ids))
         return found;
     for (const QByteArray& id : ids.split('\n')) {
         if (id.trimmed().isEmpty())
@@ -191,13 +217,28 @@ void DesktopSession::click(const Window& w, QPoint at) const
     xdotool({"click", "1"});
 }
 
+void DesktopSession::doubleClick(const Window& w, QPoint at) const
+{
+    moveTo(w, at);
+    xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
+}
+
 void DesktopSession::drag(const Window& w, QPoint from, QPoint to) const
 {
-    moveTo(w, from);
+    drag(w, from, w, to);
+}
+
+void DesktopSession::drag(const Window& fromWindow, QPoint from, const Window& toWindow, QPoint to) const
+{
+    // Both points on the screen, walked in steps from the screen's corner.
+    const Window screen{QStringLiteral("root"), {}};
+    const QPoint pressAt = fromWindow.rect.topLeft() + from;
+    const QPoint releaseAt = toWindow.rect.topLeft() + to;
+    moveTo(screen, pressAt);
     press();
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)
-        moveTo(w, from + (to - from) * i / steps);
+        moveTo(screen, pressAt + (releaseAt - pressAt) * i / steps);
     release();
 }
 

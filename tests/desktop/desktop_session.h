@@ -18,6 +18,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -49,12 +50,22 @@ public:
     // The program folder; fill it before start().
     testsupport::ProgramFolder& folder() { return *folder_; }
 
+    // A variable of the program's environment (PATH, say); set it before start().
+    void setProgramEnvironment(const QString& name, const QString& value);
+
     // Starts the display, the window manager and the program; true once the main window shows.
     bool start();
 
     // The program's visible windows, largest first; the main window is the largest.
     std::vector<Window> windows() const;
     Window mainWindow() const;
+
+    // Another program on the session's display, its output kept to be read; the session ends
+    // it by its process id when it goes, or earlier through stop().
+    QProcess* startOther(const QString& program, const QStringList& args);
+    void stop(QProcess* other);
+    // The visible windows of a program the session started, largest first.
+    std::vector<Window> windowsOf(qint64 pid) const;
 
     // Waits until the condition holds or the deadline passes; returns the condition.
     bool waitFor(const std::function<bool()>& condition, int deadlineMs = 10000) const;
@@ -64,8 +75,11 @@ public:
     void press() const;
     void release() const;
     void click(const Window& w, QPoint at) const;
+    void doubleClick(const Window& w, QPoint at) const;
     // Presses at from, moves to to in steps as a hand does, and releases.
     void drag(const Window& w, QPoint from, QPoint to) const;
+    // The same from a point of one window to a point of another.
+    void drag(const Window& fromWindow, QPoint from, const Window& toWindow, QPoint to) const;
     void type(const QString& text) const;
     void key(const QString& keys) const;
 
@@ -80,10 +94,11 @@ private:
     bool run(const QString& program, const QStringList& args, QByteArray* out = nullptr) const;
     bool xdotool(const QStringList& args, QByteArray* out = nullptr) const;
     QProcess* launch(const QString& program, const QStringList& args, const QString& workingFolder = {},
-                     bool readOutput = false);
+                     bool readOutput = false, const QProcessEnvironment& extra = {});
 
     std::unique_ptr<testsupport::ProgramFolder> folder_;
     QString display_;
+    QProcessEnvironment programEnvironment_;   // laid over the system's for the program
     std::vector<QProcess*> started_;   // ended in reverse order
     qint64 programPid_ = 0;
 };
