@@ -228,14 +228,21 @@ void DesktopSession::drag(const Window& w, QPoint from, QPoint to) const
     drag(w, from, w, to);
 }
 
-void DesktopSession::drag(const Window& fromWindow, QPoint from, const Window& toWindow, QPoint to) const
+void DesktopSession::drag(const Window& fromWindow, QPoint from, const Window& toWindow, QPoint to,
+                          const std::function<bool()>& begun) const
 {
     // Both points on the screen, walked in steps from the screen's corner.
     const Window screen{QStringLiteral("root"), {}};
-    const QPoint pressAt = fromWindow.rect.topLeft() + from;
+    QPoint pressAt = fromWindow.rect.topLeft() + from;
     const QPoint releaseAt = toWindow.rect.topLeft() + to;
     moveTo(screen, pressAt);
     press();
+    if (begun) {
+        const QPoint firstMove = pressAt + QPoint(releaseAt.x() < pressAt.x() ? -20 : 20, 0);
+        moveTo(screen, firstMove);
+        waitFor(begun, 5000);
+        pressAt = firstMove;
+    }
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)
         moveTo(screen, pressAt + (releaseAt - pressAt) * i / steps);

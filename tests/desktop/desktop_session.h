@@ -78,8 +78,11 @@ public:
     void doubleClick(const Window& w, QPoint at) const;
     // Presses at from, moves to to in steps as a hand does, and releases.
     void drag(const Window& w, QPoint from, QPoint to) const;
-    // The same from a point of one window to a point of another.
-    void drag(const Window& fromWindow, QPoint from, const Window& toWindow, QPoint to) const;
+    // The same from a point of one window to a point of another. A drag between programs starts
+    // only once the source has seen the pointer move: after the press and a first short move
+    // inside the source, the steps wait until begun holds.
+    void drag(const Window& fromWindow, QPoint from, const Window& toWindow, QPoint to,
+              const std::function<bool()>& begun = {}) const;
     void type(const QString& text) const;
     void key(const QString& keys) const;
 

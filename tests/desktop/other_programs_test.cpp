@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -33,6 +34,17 @@ protected:
         ASSERT_TRUE(outside.isValid());
     }
 
+    // Writes a file below the outside folder and gives its path.
+    QString writeOutside(const QString& relative, const QByteArray& bytes)
+    {
+        const QString path = outside.filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+        f.write(bytes);
+        return path;
+    }
+
     DesktopSession s;
     QTemporaryDir outside;   // a folder that is not the program's
 };
@@ -53,19 +65,15 @@ TEST_F(OtherPrograms, AFileDraggedFromAnotherProgramIsCopiedIntoTheShownCategory
 {
     s.folder().makeFolder("txt/Notes");
     const QByteArray content = "dragged in from another program\n第二行\n";
-    const QString dragged = outside.filePath("outside.txt");
-    {
-        QFile f(dragged);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    }
+    const QString dragged = writeOutside("outside.txt", content);
     ASSERT_TRUE(s.start());
 
     QProcess* source = s.startOther(QStringLiteral(QM_DRAG_SOURCE_EXE), {"--at", kSourcePlace, dragged});
     ASSERT_TRUE(s.waitFor([&] { return !s.windowsOf(source->processId()).empty(); }));
     const Window sourceWindow = s.windowsOf(source->processId()).front();
+    // The drag has begun once the source shows the picture that follows the pointer.
     s.drag(sourceWindow, sourceWindow.rect.center() - sourceWindow.rect.topLeft(), s.mainWindow(),
-           kDocumentListMiddle);
+           kDocumentListMiddle, [&] { return s.windowsOf(source->processId()).size() >= 2; });
 
     ASSERT_TRUE(s.waitFor([&] { return s.folder().exists("txt/Notes/outside.txt"); }));
     EXPECT_TRUE(s.waitFor([&] { return s.folder().readFile("txt/Notes/outside.txt") == content; }));
@@ -73,7 +81,7 @@ TEST_F(OtherPrograms, AFileDraggedFromAnotherProgramIsCopiedIntoTheShownCategory
         return s.folder().count("Log", "Title = 'outside' AND Type = (SELECT ID FROM Types WHERE TypeName = 'Notes')")
             == 1;
     }));
-    EXPECT_EQ(firstLine(s, *source), "copy");   // a source that was told "move" would delete it
+    EXPECT_EQ(firstLine(s, *source).toStdString(), "copy");   // a source that was told "move" would delete it
     QFile kept(dragged);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), content);
@@ -85,13 +93,8 @@ TEST_F(OtherPrograms, TheTextEditorAndTheBrowserGetOneArgumentEachThroughTheDesk
     // A recording opener first on the program's PATH: each call appends its argument count
     // and its arguments, a line each.
     const QString record = outside.filePath("opened");
-    const QString opener = outside.filePath("bin/xdg-open");
-    ASSERT_TRUE(QDir(outside.path()).mkpath("bin"));
-    {
-        QFile f(opener);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\n{ printf '%s\\n' \"$#\"; printf '%s\\n' \"$@\"; } >> '" + record.toUtf8() + "'\n");
-    }
+    const QString opener = writeOutside(
+        "bin/xdg-open", "#!/bin/sh\n{ printf '%s\\n' \"$#\"; printf '%s\\n' \"$@\"; } >> '" + record.toUtf8() + "'\n");
     QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     s.setProgramEnvironment("PATH", outside.filePath("bin") + ":" + qEnvironmentVariable("PATH"));
     // Blanks and a ";" in the name: a shell between the program and the opener would split it.
