@@ -103,6 +103,9 @@ bool DesktopSession::xdotool(const QStringList& args, QByteArray* out) const
 
 bool DesktopSession::start()
 {
+    // A busy machine can take a while to bring up a display and a program: waiting longer costs
+    // nothing when all goes well.
+    constexpr int kStartMs = 30000;
     // Xvfb itself takes a display number that no other display holds and says which.
     QProcess* xvfb = launch("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x900x24", "-nolisten", "tcp"}, {},
                             /*readOutput=*/true);
@@ -111,18 +114,18 @@ bool DesktopSession::start()
         xvfb->waitForReadyRead(50);
         number += xvfb->readAllStandardOutput();
         return number.contains('\n') || xvfb->state() != QProcess::Running;
-    }, 10000);
+    }, kStartMs);
     if (!number.contains('\n'))
         return false;
     display_ = ":" + QString::fromLatin1(number.trimmed());
-    if (!waitFor([&] { return run("xprop", {"-root"}); }))
+    if (!waitFor([&] { return run("xprop", {"-root"}); }, kStartMs))
         return false;
 
     launch("openbox", {});
     if (!waitFor([&] {
             QByteArray out;
             return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, &out) && out.contains("window id");
-        }))
+        }, kStartMs))
         return false;
 
     const QString exe = folder_->file("quillmere");
@@ -131,7 +134,7 @@ bool DesktopSession::start()
         return false;
     QProcess* program = launch(exe, {}, folder_->native(), /*readOutput=*/false, programEnvironment_);
     programPid_ = program->processId();
-    return waitFor([&] { return mainWindow().valid(); });
+    return waitFor([&] { return mainWindow().valid(); }, kStartMs);
 }
 
 QProcess* DesktopSession::startOther(const QString& program, const QStringList& args)
