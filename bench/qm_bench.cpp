@@ -3,6 +3,7 @@
 // the save of a new document into it takes.
 //
 //   qm-bench [N ...]      default: 100 1000 10000 30000
+//   qm-bench --large      only the large documents below
 //
 // Each size gets a fresh program folder whose documents have no Log row yet, so the first
 // start-up adopts every one. Later start-ups find every row present (the median of three is
@@ -35,6 +36,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -78,6 +80,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+
+    if (argc == 2 && std::strcmp(argv[1], "--large") == 0)
+        return bench::largeDocuments() ? 0 : 1;
 
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i)

@@ -4,6 +4,7 @@
 #include "mainwindow/blank_trim.h"
 #include "mainwindow/fm_msg.h"
 #include "mainwindow/style_values.h"
+#include "mainwindow/word_count.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/label.h"
 #include "platform/controls/list_view.h"
@@ -186,10 +187,7 @@ bool fmMain::ConfirmLeaveEdit()
 
 void fmMain::ShowWordCount()
 {
-    QString text = myTxt->Text();
-    text.remove(QLatin1Char(' '));
-    text.remove(QStringLiteral("\r\n"));
-    lbLen->setCaption(QStringLiteral("字数统计：") + QString::number(text.size()));
+    lbLen->setCaption(QStringLiteral("字数统计：") + QString::number(WordCount(myTxt->Text())));
 }
 
 void fmMain::myTxt_Change()

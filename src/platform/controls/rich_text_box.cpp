@@ -20,18 +20,23 @@ int separatorsIn(const QString& text, bool count)
     return count ? int(text.count(QChar::LineSeparator)) : 0;
 }
 
-// The editor holds the planned text exactly: no character of it became something else.
+// The editor holds the planned text exactly: no character of it became something else. Read
+// block by block, so that no second copy of a long document is made.
 bool holdsExactly(const QTextDocument& document, const QString& plain)
 {
-    const QString raw = document.toRawText();
-    if (raw.size() != plain.size())
-        return false;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const QChar want = plain[i] == QLatin1Char('\n') ? QChar(QChar::ParagraphSeparator) : plain[i];
-        if (raw[i] != want)
+    qsizetype at = 0;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
+        if (b != document.begin()) {
+            if (at >= plain.size() || plain[at] != QLatin1Char('\n'))
+                return false;
+            ++at;
+        }
+        const QString text = b.text();
+        if (QStringView(plain).mid(at, text.size()) != text || text.contains(QLatin1Char('\n')))
             return false;
+        at += text.size();
     }
-    return true;
+    return at == plain.size();
 }
 
 // Inside it, the editor's changes raise no Change: a change of format, or the two steps of a
