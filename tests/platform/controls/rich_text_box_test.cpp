@@ -209,4 +209,17 @@ TEST(RichTextBoxFile, AChineseCodePageFileIsReadAndWrittenInIt)
     EXPECT_EQ(f.box.FileFormat(), TextFormat{});
 }
 
+TEST(RichTextBoxFile, ALongDocumentOfManyBlocksIsExact)
+{
+    LoadedFile f;
+    // Many lines of one line end, grouped into blocks, then other line ends, a line longer than a
+    // block, and a frame mark only at the very end, after thousands of blocks.
+    QByteArray text = QByteArray("一行文字 and words\n").repeated(5000);
+    text += "cr\rcrlf\r\n" + QByteArray(10000, 'x') + "\n";
+    EXPECT_EQ(f.roundTrip(text), text);
+    EXPECT_TRUE(f.box.FileFormat().exact);
+    f.roundTrip(text + "end\xEF\xB7\x90");
+    EXPECT_FALSE(f.box.FileFormat().exact);
+}
+
 } // namespace
