@@ -176,9 +176,10 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
         : QHash<QString, platform::WIN32_FIND_DATA>();
     for (int i = 0; i < files; ++i) {
         const QString file = next.value([&] { return File1->List(i); }, QString());
-        const QString path = CategoryPath(Item->Text()) + "\\" + file;
         const auto record = records.constFind(file);
-        const platform::WIN32_FIND_DATA data = record != records.cend() ? *record : Module2::GetFileData(path);
+        const platform::WIN32_FIND_DATA data = record != records.cend()
+            ? *record
+            : Module2::GetFileData(CategoryPath(Item->Text()) + "\\" + file);
         ListItemPtr row;
         next([&] { row = ListTxtList->ListItems().Add(file); });
         if (!row)

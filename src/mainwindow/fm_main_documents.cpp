@@ -87,11 +87,12 @@ public:
         const std::optional<Columns> columns = columnsOf(next);
         if (!columns)
             return;
+        next([&] { rows_.reserve(std::size_t(std::max(0, Rs2().RecordCount()))); });
         next([] { Rs2().MoveFirst(); });
         while (next.value([] { return !Rs2().Eof(); }, false)) {
             QString title = key(next.value([&] { return columns->title.toString(); }, QString()));
-            if (!rows_.contains(title))
-                rows_.emplace(std::move(title), current(*columns, next));
+            if (const auto [row, added] = rows_.try_emplace(std::move(title)); added)
+                row->second = current(*columns, next);
             if (!next.value([] { Rs2().MoveNext(); return true; }, false))
                 break;
         }
@@ -128,10 +129,14 @@ private:
         }, std::optional<Columns>());
     }
 
+    // A title without capitals is its own key, and keeps sharing its text.
     static QString key(QString title)
     {
+        const auto capital = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+        if (std::none_of(title.cbegin(), title.cend(), capital))
+            return title;
         for (QChar& c : title)
-            if (c >= u'A' && c <= u'Z')
+            if (capital(c))
                 c = QChar(c.unicode() + 32);
         return title;
     }

@@ -6,6 +6,11 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <system_error>
+#include <thread>
+#include <vector>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,6 +56,58 @@ public:
 private:
     int fd_;
 };
+
+// The record of one entry of the folder, as FindFirstFile gives it; false when the entry cannot
+// be looked up (a link to nothing).
+bool recordOf(int folderFd, const QString& name, const QByteArray& encoded, RecordNames names, WIN32_FIND_DATA& data)
+{
+    struct statx sx {};
+    if (statx(folderFd, encoded.constData(), 0, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0)
+        return false;
+    data.dwFileAttributes = attributesFrom(sx, name);
+    // A missing birth time gives the last write time.
+    const bool born = (sx.stx_mask & STATX_BTIME) != 0 && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
+    data.ftCreationTime = fileTimeOf(born ? sx.stx_btime : sx.stx_mtime);
+    data.ftLastAccessTime = fileTimeOf(sx.stx_atime);
+    data.ftLastWriteTime = fileTimeOf(sx.stx_mtime);
+    if (S_ISREG(sx.stx_mode)) {
+        data.nFileSizeHigh = DWORD(sx.stx_size >> 32);
+        data.nFileSizeLow = DWORD(sx.stx_size & 0xFFFF'FFFFu);
+    }
+    if (names == RecordNames::Filled)
+        data.cFileName = name.left(kMaxPath - 1).leftJustified(kMaxPath, QChar(0));
+    return true;
+}
+
+// One look-up per entry is most of the cost of a large folder, and each waits on the kernel
+// alone: a folder of thousands of entries is looked up in slices on a few threads at once.
+// Every slice writes only its own records.
+constexpr std::size_t kEntriesPerThread = 1024;
+constexpr unsigned kMostThreads = 4;
+
+template <typename Slice>
+void inSlices(std::size_t count, const Slice& slice)
+{
+    const unsigned threads = unsigned(std::min<std::size_t>(
+        {count / kEntriesPerThread, std::max(1u, std::thread::hardware_concurrency()), kMostThreads}));
+    if (threads <= 1) {
+        slice(0, count);
+        return;
+    }
+    std::vector<std::thread> workers;
+    const std::size_t size = (count + threads - 1) / threads;
+    for (unsigned t = 1; t < threads; ++t) {
+        const std::size_t from = t * size, to = std::min(count, (t + 1) * size);
+        try {
+            workers.emplace_back(slice, from, to);
+        } catch (const std::system_error&) {
+            slice(from, to);   // no thread to spare: this one does the slice
+        }
+    }
+    slice(0, std::min(count, size));
+    for (std::thread& worker : workers)
+        worker.join();
+}
 } // namespace
 
 QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder, RecordNames names)
@@ -61,27 +118,20 @@ QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder, R
     if (folder.fd() < 0)
         return records;
     const std::vector<FolderEntry> entries = ReadFolder(native);
+    std::vector<QByteArray> encoded;
+    encoded.reserve(entries.size());
+    for (const FolderEntry& entry : entries)
+        encoded.push_back(QFile::encodeName(entry.name));
+    std::vector<WIN32_FIND_DATA> data(entries.size());
+    std::vector<char> found(entries.size(), 0);
+    inSlices(entries.size(), [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            found[i] = recordOf(folder.fd(), entries[i].name, encoded[i], names, data[i]);
+    });
     records.reserve(qsizetype(entries.size()));
-    for (const FolderEntry& entry : entries) {
-        const QString& name = entry.name;
-        struct statx sx {};
-        if (statx(folder.fd(), QFile::encodeName(name).constData(), 0, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0)
-            continue;
-        WIN32_FIND_DATA data;
-        data.dwFileAttributes = attributesFrom(sx, name);
-        // A missing birth time gives the last write time.
-        const bool born = (sx.stx_mask & STATX_BTIME) != 0 && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
-        data.ftCreationTime = fileTimeOf(born ? sx.stx_btime : sx.stx_mtime);
-        data.ftLastAccessTime = fileTimeOf(sx.stx_atime);
-        data.ftLastWriteTime = fileTimeOf(sx.stx_mtime);
-        if (S_ISREG(sx.stx_mode)) {
-            data.nFileSizeHigh = DWORD(sx.stx_size >> 32);
-            data.nFileSizeLow = DWORD(sx.stx_size & 0xFFFF'FFFFu);
-        }
-        if (names == RecordNames::Filled)
-            data.cFileName = name.left(kMaxPath - 1).leftJustified(kMaxPath, QChar(0));
-        records.insert(name, data);
-    }
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (found[i])
+            records.insert(entries[i].name, std::move(data[i]));
     return records;
 }
 

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -56,17 +57,27 @@ Listing split(const QString& windowsPathAndPattern)
 
 QStringList listFolder(const Listing& l, int mask)
 {
-    // One read of the folder, filtered first and sorted by names taken once: a folder of
-    // thousands of documents is read on every list load.
-    QStringList names;
+    // One read of the folder, filtered first and sorted by names folded once rather than at
+    // every comparison (the same order: folded units compared one by one): a folder of
+    // thousands of documents is read on every list load. Names equal but for letter case keep
+    // a fixed order among themselves.
+    struct Listed {
+        QString folded;
+        QString name;
+    };
+    std::vector<Listed> listed;
     for (FolderEntry& entry : ReadFolder(l.folder)) {
         if (listable(entry.name) && matchesPattern(entry.name, l.pattern) && admitted(entry, mask))
-            names.append(std::move(entry.name));
+            listed.push_back({entry.name.toCaseFolded(), std::move(entry.name)});
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
+    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+        const int folded = a.folded.compare(b.folded);
+        return folded != 0 ? folded < 0 : a.name < b.name;
     });
+    QStringList names;
+    names.reserve(qsizetype(listed.size()));
+    for (Listed& entry : listed)
+        names.append(std::move(entry.name));
     return names;
 }
 

@@ -57,12 +57,17 @@ void Recordset::Open(const QString& source, Connection& activeConnection, int, i
     std::vector<QString> names;
     for (int c = 0; c < columns; ++c)
         names.push_back(statement->columnName(first + c));
-    std::vector<Variant> cells;
+    std::deque<Variant> cells;
     std::vector<qint64> keys;
+    std::vector<std::string> lastText(static_cast<std::size_t>(columns));
+    const Variant none;
     while (statement->step()) {
         keys.push_back(keyed ? statement->columnInt64(0) : 0);
-        for (int c = 0; c < columns; ++c)
-            cells.push_back(statement->column(first + c));
+        const std::size_t row = cells.size();
+        for (int c = 0; c < columns; ++c) {
+            const Variant& above = row == 0 ? none : cells[row - std::size_t(columns) + std::size_t(c)];
+            cells.push_back(statement->column(first + c, above, lastText[std::size_t(c)]));
+        }
     }
 
     source_ = source;
@@ -111,11 +116,15 @@ void Recordset::requireChangeable() const
 
 void Recordset::requireRow(const char* what, int column) const
 {
-    const std::string field = column < 0 ? std::string() : " field \"" + names_[column].toStdString() + "\"";
+    // The message is only put together for a failure: every field read passes through here.
+    auto failure = [&](const char* problem) {
+        const std::string field = column < 0 ? std::string() : " field \"" + names_[column].toStdString() + "\"";
+        return Error(std::string("cannot ") + what + field + problem + context());
+    };
     if (position_ < 0 || position_ >= rows())
-        throw Error(std::string("cannot ") + what + field + ": there is no current row (BOF or EOF)" + context());
+        throw failure(": there is no current row (BOF or EOF)");
     if (deleted_[position_])
-        throw Error(std::string("cannot ") + what + field + ": the current row has been deleted" + context());
+        throw failure(": the current row has been deleted");
 }
 
 int Recordset::RecordCount() const

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -74,7 +75,7 @@ private:
     std::shared_ptr<detail::Session> session_;
     std::vector<QString> names_;
     int columns_ = 0;
-    std::vector<Variant> cells_; // row by row
+    std::deque<Variant> cells_; // row by row; grows without moving what it holds
     std::vector<qint64> keys_;
     std::vector<bool> deleted_;
     int live_ = 0;

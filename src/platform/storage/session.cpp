@@ -114,6 +114,18 @@ Variant Statement::column(int column) const
     }
 }
 
+Variant Statement::column(int column, const Variant& above, std::string& lastText) const
+{
+    if (sqlite3_column_type(statement_, column) != SQLITE_TEXT)
+        return this->column(column);
+    const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    const std::string_view bytes(text, std::size_t(sqlite3_column_bytes(statement_, column)));
+    if (above.type() == Variant::Type::Text && bytes == lastText)
+        return above;
+    lastText.assign(bytes);
+    return Variant(QString::fromUtf8(text, qsizetype(bytes.size())));
+}
+
 qint64 Statement::columnInt64(int column) const
 {
     return sqlite3_column_int64(statement_, column);

@@ -15,6 +15,8 @@
 #include <QHash>
 #include <QString>
 
+#include <string>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -37,6 +39,10 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     Variant column(int column) const;
+    // The same value, its text shared with above when that is the very same text: a column
+    // repeating one font name down thousands of rows then holds one copy of it. lastText
+    // keeps the bytes of the column's previous text between rows.
+    Variant column(int column, const Variant& above, std::string& lastText) const;
     qint64 columnInt64(int column) const;
 
 private:

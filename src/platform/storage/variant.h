@@ -5,6 +5,7 @@
 
 #include <concepts>
 #include <cstdint>
+#include <utility>
 #include <variant>
 
 namespace platform {
@@ -21,6 +22,7 @@ public:
     }
     Variant(double value) : value_(value) {}
     Variant(const QString& value) : value_(value) {}
+    Variant(QString&& value) : value_(std::move(value)) {}
     Variant(const char* utf8) : value_(QString::fromUtf8(utf8)) {}
     Variant(bool) = delete; // keeps stray pointers from turning into values
 

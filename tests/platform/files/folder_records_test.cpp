@@ -62,3 +62,28 @@ TEST(FolderRecords, EachEntryHasTheRecordOfItsOwnLookUp)
 }
 
 } // namespace
+
+namespace {
+// A folder large enough to be looked up in slices: every entry keeps its own record, whichever
+// slice looked it up, and an entry that cannot be looked up has none.
+TEST(FolderRecords, AFolderOfThousandsHasEveryRecordRight)
+{
+    testsupport::ProgramFolder pf(false);
+    constexpr int kFiles = 4500;
+    for (int i = 0; i < kFiles; ++i)
+        pf.writeFile(QString("txt/Big/f%1.txt").arg(i, 4, 10, QChar('0')), QByteArray(i % 997, 'x'));
+    ASSERT_TRUE(QFile::link(pf.file("nothing"), pf.file("txt/Big/dangling.txt")));
+
+    const QHash<QString, platform::WIN32_FIND_DATA> records =
+        platform::FindDataOfFolder(pf.windows() + "\\txt\\Big");
+    ASSERT_EQ(records.size(), kFiles);
+    EXPECT_FALSE(records.contains("dangling.txt"));
+    for (int i = 0; i < kFiles; ++i) {
+        const QString name = QString("f%1.txt").arg(i, 4, 10, QChar('0'));
+        ASSERT_TRUE(records.contains(name)) << name.toStdString();
+        const platform::WIN32_FIND_DATA& record = records[name];
+        EXPECT_EQ(record.nFileSizeLow, platform::DWORD(i % 997)) << name.toStdString();
+        EXPECT_EQ(record.cFileName.left(name.size()), name);
+    }
+}
+} // namespace

@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTimeZone>
+
+#include <algorithm>
 
 namespace {
 
@@ -119,3 +122,33 @@ TEST(FindData, GivesTheSizeAsTwoHalvesAndTheWriteTime)
 }
 
 } // namespace
+
+namespace {
+// The order every listing promises: names compared ignoring letter case, and names equal but
+// for it in a fixed order of their own.
+bool listedBefore(const QString& a, const QString& b)
+{
+    const int folded = a.compare(b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+} // namespace
+
+TEST(ListingOrder, ManyNamesOfEveryKindOfLetterComeInTheOneOrder)
+{
+    testsupport::ProgramFolder pf(false);
+    const QStringList stems{"a", "A", "b", "B", "Ä", "ä", "é", "É", "z", "Z", "ß", "ẞ", "σ", "Σ", "ς", "日本", "文本",
+                            "_", "-", "1", "10", "9", "\u00C5", "\u212B", "😀", "\uFF21", "\uFF41", " ", "~"};
+    QStringList names;
+    for (const QString& first : stems)
+        for (const QString& second : {QStringLiteral("x"), QStringLiteral("X"), QStringLiteral("ä"), QStringLiteral("")})
+            names << first + second + ".txt";
+    names.removeDuplicates();
+    for (const QString& name : names)
+        pf.writeFile("txt/Many/" + name, "n");
+
+    QStringList expected = names;
+    std::sort(expected.begin(), expected.end(), listedBefore);
+    EXPECT_EQ(ListFiles(pf.windows() + "\\txt\\Many", "*.txt"), expected);
+    EXPECT_EQ(DirList(pf.windows() + "\\txt\\Many\\*X.TXT"),
+              expected.filter(QRegularExpression("x\\.txt$", QRegularExpression::CaseInsensitiveOption)));
+}

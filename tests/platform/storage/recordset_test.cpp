@@ -202,3 +202,36 @@ TEST_F(RecordsetTest, QuotedNamesWithApostrophesAndManyRows)
     rs.Open("select * from Types", conn);
     EXPECT_EQ(rs.RecordCount(), 2005);
 }
+
+// A text repeated down a column is read once and shared; every row must still read back its own
+// value, including rows next to a different spelling, an empty text or a missing value, and a
+// change to one row must leave the rows that shared its text alone.
+TEST_F(RecordsetTest, TextsRepeatedDownAColumnReadBackRowByRow)
+{
+    const QStringList fonts{"宋体", "宋体", "", "宋体", "宋体 ", "宋体", "SONG", "song"};
+    for (int i = 0; i < fonts.size(); ++i)
+        conn.Execute("insert into Log (Title, Type, FontName) values ('t" + QString::number(i) + "', 1, '" + fonts[i] + "')");
+    conn.Execute("insert into Log (Title, Type, FontName) values ('t8', 1, null)");
+    conn.Execute("insert into Log (Title, Type, FontName) values ('t9', 1, '宋体')");
+
+    rs.Open("select * from Log order by ID", conn);
+    QStringList read;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        read << (rs["FontName"].Value().isNull() ? QStringLiteral("<null>") : rs["FontName"].toString());
+    EXPECT_EQ(read, fonts + QStringList({"<null>", "宋体"}));
+
+    rs.MoveFirst();
+    rs.MoveNext();
+    rs["FontName"] = "隶书";
+    rs.Update();
+    rs.MoveFirst();
+    EXPECT_EQ(rs["FontName"].toString(), "宋体");
+    rs.MoveNext();
+    EXPECT_EQ(rs["FontName"].toString(), "隶书");
+    rs.MoveNext();
+    rs.MoveNext();
+    EXPECT_EQ(rs["FontName"].toString(), "宋体");
+    rs.Close();
+    EXPECT_EQ(folder.scalar("select group_concat(F, '|') from (select coalesce(FontName, '-') as F from Log order by ID)"),
+              "宋体|隶书||宋体|宋体 |宋体|SONG|song|-|宋体");
+}
