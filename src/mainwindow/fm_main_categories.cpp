@@ -165,20 +165,20 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
         return true;
     }, false);
 
-    // One row per file, with its size and last change. One read of the folder gives every
-    // listed file's record, for both columns; a file that is not among them is looked up on
-    // its own.
+    // One row per file, with its size and last change. The folder's listing names the files
+    // whose records are looked up, all at once; a file without one is looked up on its own.
     const int files = listed ? next.value([&] { return File1->ListCount(); }, 0) : 0;
-    const QHash<QString, platform::WIN32_FIND_DATA> records = files > 0
-        ? next.value([&] {
-              return platform::FindDataOfFolder(CategoryPath(Item->Text()), platform::RecordNames::Left);
-          }, QHash<QString, platform::WIN32_FIND_DATA>())
-        : QHash<QString, platform::WIN32_FIND_DATA>();
+    QStringList names;
+    for (int i = 0; i < files; ++i)
+        names << next.value([&] { return File1->List(i); }, QString());
+    using Records = std::vector<std::optional<platform::WIN32_FIND_DATA>>;
+    const Records records = files > 0 ? next.value([&] {
+        return platform::FindDataOfEntries(CategoryPath(Item->Text()), names, platform::RecordNames::Left);
+    }, Records()) : Records();
     for (int i = 0; i < files; ++i) {
-        const QString file = next.value([&] { return File1->List(i); }, QString());
-        const auto record = records.constFind(file);
-        const platform::WIN32_FIND_DATA data = record != records.cend()
-            ? *record
+        const QString& file = names[i];
+        const platform::WIN32_FIND_DATA data = std::size_t(i) < records.size() && records[std::size_t(i)]
+            ? *records[std::size_t(i)]
             : Module2::GetFileData(CategoryPath(Item->Text()) + "\\" + file);
         ListItemPtr row;
         next([&] { row = ListTxtList->ListItems().Add(file); });

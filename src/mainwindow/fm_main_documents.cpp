@@ -141,17 +141,34 @@ private:
         return title;
     }
 
-    static Row current(const Columns& c, shared::ResumeNext& next)
+    // The text of a value, shared with the previous row's when the value is the same: the
+    // style columns repeat a handful of values down thousands of rows.
+    struct LastText {
+        platform::Variant value;
+        QString text;
+    };
+    static QString textOf(const platform::Field& field, LastText& last)
+    {
+        const platform::Variant value = field.Value();
+        if (value.isEmpty() || !(value == last.value)) {
+            last.text = value.toString();
+            last.value = value;
+        }
+        return last.text;
+    }
+
+    Row current(const Columns& c, shared::ResumeNext& next)
     {
         Row row;
         row.id = next.value([&] { return std::optional<int>(c.id.toInt32()); }, std::optional<int>());
-        row.fontName = next.value([&] { return c.fontName.toString(); }, QString());
-        row.fontSize = next.value([&] { return c.fontSize.toString(); }, QString());
-        row.fontColor = next.value([&] { return c.fontColor.toString(); }, QString());
-        row.backColor = next.value([&] { return c.backColor.toString(); }, QString());
+        row.fontName = next.value([&] { return textOf(c.fontName, last_[0]); }, QString());
+        row.fontSize = next.value([&] { return textOf(c.fontSize, last_[1]); }, QString());
+        row.fontColor = next.value([&] { return textOf(c.fontColor, last_[2]); }, QString());
+        row.backColor = next.value([&] { return textOf(c.backColor, last_[3]); }, QString());
         return row;
     }
 
+    LastText last_[4];
     std::unordered_map<QString, Row> rows_;   // nodes stay put as rows are added
 };
 } // namespace

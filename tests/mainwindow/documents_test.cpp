@@ -111,6 +111,28 @@ TEST_F(DocumentsTest, StaleRowGoesOnlyOnceTheCountsDiffer)
     EXPECT_EQ(rows(), 1);
 }
 
+// Styles repeat down the table and change from one row to the next; each document keeps its
+// own, a missing value included.
+TEST_F(DocumentsTest, EachDocumentShowsItsOwnStyleWhereStylesRepeatAndChange)
+{
+    folder.exec("insert into Types (TypeName) values ('Alpha')");
+    const QStringList styles{"20, 'Serif', 255, 65535", "20, 'Serif', 255, 65535", "12, 'Serif', 255, 1",
+                             "12, 'Sans', 255, 1", "null, 'Sans', 255, 1", "12, 'Sans', 255, 1"};
+    for (int i = 0; i < styles.size(); ++i) {
+        folder.exec("insert into Log (Title, Type, FontSize, FontName, FontColor, BackColor) values ('d" + QString::number(i)
+                    + "', 1, " + styles[i] + ")");
+        file("Alpha/d" + QString::number(i) + ".txt");
+    }
+    start();
+
+    ASSERT_EQ(documentTitles(), QStringList({"d0", "d1", "d2", "d3", "d4", "d5"}));
+    QStringList shown;
+    for (int i = 1; i <= 6; ++i)
+        shown << item(i)->SubItems(3) + "," + item(i)->SubItems(2) + "," + item(i)->SubItems(4) + "," + item(i)->SubItems(5);
+    EXPECT_EQ(shown, QStringList({"20,Serif,255,65535", "20,Serif,255,65535", "12,Serif,255,1", "12,Sans,255,1",
+                                  ",Sans,255,1", "12,Sans,255,1"}));
+}
+
 TEST_F(DocumentsTest, FileAndRowDifferingInCaseAreOneDocument)
 {
     folder.exec("insert into Types (TypeName) values ('Alpha')");

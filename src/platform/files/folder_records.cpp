@@ -79,6 +79,12 @@ bool recordOf(int folderFd, const QString& name, const QByteArray& encoded, Reco
     return true;
 }
 
+// A name that would lead elsewhere than to an entry of the folder itself is none of its entries.
+bool isEntryName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") && !name.contains(QLatin1Char('/'));
+}
+
 // One look-up per entry is most of the cost of a large folder, and each waits on the kernel
 // alone: a folder of thousands of entries is looked up in slices on a few threads at once.
 // Every slice writes only its own records.
@@ -110,28 +116,40 @@ void inSlices(std::size_t count, const Slice& slice)
 }
 } // namespace
 
+std::vector<std::optional<WIN32_FIND_DATA>> FindDataOfEntries(const QString& windowsFolder, const QStringList& entries,
+                                                              RecordNames names)
+{
+    std::vector<std::optional<WIN32_FIND_DATA>> records(std::size_t(entries.size()));
+    const FolderHandle folder(resolvePath(windowsFolder));
+    if (folder.fd() < 0)
+        return records;
+    std::vector<QByteArray> encoded;
+    encoded.reserve(std::size_t(entries.size()));
+    for (const QString& entry : entries)
+        encoded.push_back(QFile::encodeName(entry));
+    inSlices(records.size(), [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            WIN32_FIND_DATA data;
+            const QString& name = entries[qsizetype(i)];
+            if (isEntryName(name) && recordOf(folder.fd(), name, encoded[i], names, data))
+                records[i] = std::move(data);
+        }
+    });
+    return records;
+}
+
 QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder, RecordNames names)
 {
     QHash<QString, WIN32_FIND_DATA> records;
     const QString native = resolvePath(windowsFolder);
-    const FolderHandle folder(native);
-    if (folder.fd() < 0)
-        return records;
-    const std::vector<FolderEntry> entries = ReadFolder(native);
-    std::vector<QByteArray> encoded;
-    encoded.reserve(entries.size());
-    for (const FolderEntry& entry : entries)
-        encoded.push_back(QFile::encodeName(entry.name));
-    std::vector<WIN32_FIND_DATA> data(entries.size());
-    std::vector<char> found(entries.size(), 0);
-    inSlices(entries.size(), [&](std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i)
-            found[i] = recordOf(folder.fd(), entries[i].name, encoded[i], names, data[i]);
-    });
-    records.reserve(qsizetype(entries.size()));
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (found[i])
-            records.insert(entries[i].name, std::move(data[i]));
+    QStringList entries;
+    for (FolderEntry& entry : ReadFolder(native))
+        entries.append(std::move(entry.name));
+    std::vector<std::optional<WIN32_FIND_DATA>> found = FindDataOfEntries(windowsFolder, entries, names);
+    records.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (found[std::size_t(i)])
+            records.insert(entries[i], std::move(*found[std::size_t(i)]));
     return records;
 }
 

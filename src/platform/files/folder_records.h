@@ -5,6 +5,10 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -15,5 +19,10 @@ namespace platform {
 enum class RecordNames { Filled, Left };
 QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder,
                                                  RecordNames names = RecordNames::Filled);
+
+// The records of the entries of one folder named by a listing of it, in the order of the names,
+// each name taken literally: none for a name that is not there or cannot be looked up.
+std::vector<std::optional<WIN32_FIND_DATA>> FindDataOfEntries(const QString& windowsFolder, const QStringList& entries,
+                                                              RecordNames names = RecordNames::Filled);
 
 } // namespace platform

@@ -66,9 +66,13 @@ QStringList listFolder(const Listing& l, int mask)
         QString name;
     };
     std::vector<Listed> listed;
+    const QString pattern = l.pattern.toCaseFolded();
     for (FolderEntry& entry : ReadFolder(l.folder)) {
-        if (listable(entry.name) && matchesPattern(entry.name, l.pattern) && admitted(entry, mask))
-            listed.push_back({entry.name.toCaseFolded(), std::move(entry.name)});
+        if (!listable(entry.name) || !admitted(entry, mask))
+            continue;
+        QString folded = entry.name.toCaseFolded();
+        if (matchesFoldedPattern(folded, pattern))
+            listed.push_back({std::move(folded), std::move(entry.name)});
     }
     std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
         const int folded = a.folded.compare(b.folded);

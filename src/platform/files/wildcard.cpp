@@ -9,10 +9,13 @@ bool hasWildcards(const QString& pattern)
 
 bool matchesPattern(const QString& name, const QString& pattern)
 {
-    if (pattern == QLatin1String("*.*"))
+    return matchesFoldedPattern(name.toCaseFolded(), pattern.toCaseFolded());
+}
+
+bool matchesFoldedPattern(const QString& n, const QString& p)
+{
+    if (p == QLatin1String("*.*"))
         return true;
-    const QString n = name.toCaseFolded();
-    const QString p = pattern.toCaseFolded();
     // Greedy match with one backtrack point, the last "*" seen.
     qsizetype i = 0, j = 0, star = -1, resume = 0;
     while (i < n.size()) {

@@ -7,5 +7,8 @@ namespace platform {
 
 bool hasWildcards(const QString& pattern);
 bool matchesPattern(const QString& name, const QString& pattern);
+// The same test on a name and a pattern both already case-folded, for a listing that folds each
+// name once for its order too.
+bool matchesFoldedPattern(const QString& foldedName, const QString& foldedPattern);
 
 } // namespace platform

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTimeZone>
 
+#include <algorithm>
+
 namespace {
 
 TEST(FolderRecords, EachEntryHasTheRecordOfItsOwnLookUp)
@@ -85,5 +87,30 @@ TEST(FolderRecords, AFolderOfThousandsHasEveryRecordRight)
         EXPECT_EQ(record.nFileSizeLow, platform::DWORD(i % 997)) << name.toStdString();
         EXPECT_EQ(record.cFileName.left(name.size()), name);
     }
+}
+} // namespace
+
+namespace {
+// Records looked up for the names of a listing come back in the order of the names; a name that
+// is not there, or would lead out of the folder, has none.
+TEST(FolderRecords, NamedEntriesGetTheirRecordsInTheirOrder)
+{
+    testsupport::ProgramFolder pf(false);
+    pf.writeFile("txt/A/one.txt", "1");
+    pf.writeFile("txt/A/three.txt", "333");
+    pf.writeFile("txt/secret.txt", "outside");
+    const QStringList names{"three.txt", "missing.txt", "one.txt", "..", ".", "../secret.txt", "", "ONE.TXT"};
+    const auto records = platform::FindDataOfEntries(pf.windows() + "\\txt\\A", names, platform::RecordNames::Left);
+    ASSERT_EQ(records.size(), std::size_t(names.size()));
+    ASSERT_TRUE(records[0].has_value());
+    EXPECT_EQ(records[0]->nFileSizeLow, 3u);
+    ASSERT_TRUE(records[2].has_value());
+    EXPECT_EQ(records[2]->nFileSizeLow, 1u);
+    for (const std::size_t none : {1u, 3u, 4u, 5u, 6u, 7u})
+        EXPECT_FALSE(records[none].has_value()) << names[qsizetype(none)].toStdString();
+
+    // A folder that is gone has no records at all.
+    const auto gone = platform::FindDataOfEntries(pf.windows() + "\\txt\\Gone", names);
+    EXPECT_EQ(std::count_if(gone.begin(), gone.end(), [](const auto& r) { return r.has_value(); }), 0);
 }
 } // namespace
