@@ -1,7 +1,6 @@
 #include "platform/files/folder_records.h"
 
 #include "platform/files/attributes.h"
-#include "platform/files/folder_entries.h"
 #include "platform/files/windows_path.h"
 
 #include <QFile>
@@ -135,21 +134,6 @@ std::vector<std::optional<WIN32_FIND_DATA>> FindDataOfEntries(const QString& win
                 records[i] = std::move(data);
         }
     });
-    return records;
-}
-
-QHash<QString, WIN32_FIND_DATA> FindDataOfFolder(const QString& windowsFolder, RecordNames names)
-{
-    QHash<QString, WIN32_FIND_DATA> records;
-    const QString native = resolvePath(windowsFolder);
-    QStringList entries;
-    for (FolderEntry& entry : ReadFolder(native))
-        entries.append(std::move(entry.name));
-    std::vector<std::optional<WIN32_FIND_DATA>> found = FindDataOfEntries(windowsFolder, entries, names);
-    records.reserve(entries.size());
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        if (found[std::size_t(i)])
-            records.insert(entries[i], std::move(*found[std::size_t(i)]));
     return records;
 }
 

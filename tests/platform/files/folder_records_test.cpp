@@ -1,4 +1,5 @@
-// The records of a whole folder read at once: each the record the single look-up gives.
+// The records of many entries of a folder looked up at once: each the record the single look-up
+// gives.
 #include "platform/files/folder_records.h"
 
 #include "support/program_folder_fixture.h"
@@ -30,16 +31,18 @@ TEST(FolderRecords, EachEntryHasTheRecordOfItsOwnLookUp)
     f.close();
 
     const QString folder = pf.windows() + "\\txt\\a";   // found in another letter case
-    const QHash<QString, platform::WIN32_FIND_DATA> records = platform::FindDataOfFolder(folder);
-    QStringList names = records.keys();
-    names.sort();
-    EXPECT_EQ(names, QStringList({".hidden.txt", "link.txt", "plain.txt", "ro.txt", "sub"}));
-    for (const QString& name : names) {
+    const QStringList names{".hidden.txt", "link.txt", "plain.txt", "ro.txt", "sub", "dangling.txt"};
+    const auto records = platform::FindDataOfEntries(folder, names);
+    ASSERT_EQ(records.size(), std::size_t(names.size()));
+    EXPECT_FALSE(records[5].has_value());   // the link to nothing
+    for (int i = 0; i < 5; ++i) {
+        const QString& name = names[i];
         platform::WIN32_FIND_DATA single;
         const platform::HANDLE search = platform::FindFirstFile(folder + "\\" + name, single);
         ASSERT_NE(search, platform::INVALID_HANDLE_VALUE) << name.toStdString();
         platform::FindClose(search);
-        const platform::WIN32_FIND_DATA& whole = records[name];
+        ASSERT_TRUE(records[std::size_t(i)].has_value()) << name.toStdString();
+        const platform::WIN32_FIND_DATA& whole = *records[std::size_t(i)];
         EXPECT_EQ(whole.dwFileAttributes, single.dwFileAttributes) << name.toStdString();
         EXPECT_EQ(whole.nFileSizeLow, single.nFileSizeLow) << name.toStdString();
         EXPECT_EQ(whole.nFileSizeHigh, single.nFileSizeHigh);
@@ -47,19 +50,18 @@ TEST(FolderRecords, EachEntryHasTheRecordOfItsOwnLookUp)
         EXPECT_EQ(platform::fileTimeValue(whole.ftCreationTime), platform::fileTimeValue(single.ftCreationTime));
         EXPECT_EQ(whole.cFileName, single.cFileName);
     }
-    EXPECT_EQ(platform::fromFileTime(records["plain.txt"].ftLastWriteTime),
+    EXPECT_EQ(platform::fromFileTime(records[2]->ftLastWriteTime),
               QDateTime(QDate(2024, 1, 5), QTime(3, 4, 5, 678), QTimeZone::utc()));
-    EXPECT_TRUE(platform::FindDataOfFolder(pf.windows() + "\\txt\\Missing").isEmpty());
 
     // Without names the records are the same but for the all-NUL name.
-    const QHash<QString, platform::WIN32_FIND_DATA> unnamed =
-        platform::FindDataOfFolder(folder, platform::RecordNames::Left);
+    const auto unnamed = platform::FindDataOfEntries(folder, names, platform::RecordNames::Left);
     ASSERT_EQ(unnamed.size(), records.size());
-    for (const QString& name : names) {
-        EXPECT_EQ(unnamed[name].nFileSizeLow, records[name].nFileSizeLow);
-        EXPECT_EQ(platform::fileTimeValue(unnamed[name].ftLastWriteTime),
-                  platform::fileTimeValue(records[name].ftLastWriteTime));
-        EXPECT_EQ(unnamed[name].cFileName, QString(platform::kMaxPath, QChar(0)));
+    for (std::size_t i = 0; i < 5; ++i) {
+        ASSERT_TRUE(unnamed[i].has_value());
+        EXPECT_EQ(unnamed[i]->nFileSizeLow, records[i]->nFileSizeLow);
+        EXPECT_EQ(platform::fileTimeValue(unnamed[i]->ftLastWriteTime),
+                  platform::fileTimeValue(records[i]->ftLastWriteTime));
+        EXPECT_EQ(unnamed[i]->cFileName, QString(platform::kMaxPath, QChar(0)));
     }
 }
 
@@ -76,16 +78,22 @@ TEST(FolderRecords, AFolderOfThousandsHasEveryRecordRight)
         pf.writeFile(QString("txt/Big/f%1.txt").arg(i, 4, 10, QChar('0')), QByteArray(i % 997, 'x'));
     ASSERT_TRUE(QFile::link(pf.file("nothing"), pf.file("txt/Big/dangling.txt")));
 
-    const QHash<QString, platform::WIN32_FIND_DATA> records =
-        platform::FindDataOfFolder(pf.windows() + "\\txt\\Big");
-    ASSERT_EQ(records.size(), kFiles);
-    EXPECT_FALSE(records.contains("dangling.txt"));
-    for (int i = 0; i < kFiles; ++i) {
-        const QString name = QString("f%1.txt").arg(i, 4, 10, QChar('0'));
-        ASSERT_TRUE(records.contains(name)) << name.toStdString();
-        const platform::WIN32_FIND_DATA& record = records[name];
-        EXPECT_EQ(record.nFileSizeLow, platform::DWORD(i % 997)) << name.toStdString();
-        EXPECT_EQ(record.cFileName.left(name.size()), name);
+    QStringList names;
+    for (int i = 0; i < kFiles; ++i)
+        names << QString("f%1.txt").arg(i, 4, 10, QChar('0'));
+    names.insert(kFiles / 2, "dangling.txt");
+    const auto records = platform::FindDataOfEntries(pf.windows() + "\\txt\\Big", names);
+    ASSERT_EQ(records.size(), std::size_t(names.size()));
+    for (qsizetype n = 0; n < names.size(); ++n) {
+        const QString& name = names[n];
+        const auto& record = records[std::size_t(n)];
+        if (name == "dangling.txt") {
+            EXPECT_FALSE(record.has_value());
+            continue;
+        }
+        ASSERT_TRUE(record.has_value()) << name.toStdString();
+        EXPECT_EQ(record->nFileSizeLow, platform::DWORD(name.mid(1, 4).toInt() % 997)) << name.toStdString();
+        EXPECT_EQ(record->cFileName.left(name.size()), name);
     }
 }
 } // namespace
