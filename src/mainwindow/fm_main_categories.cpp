@@ -2,6 +2,7 @@
 
 #include "mainwindow/blank_trim.h"
 #include "mainwindow/category_files.h"
+#include "mainwindow/one_per_name.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/file_list_box.h"
 #include "platform/controls/label.h"
@@ -19,6 +20,8 @@
 #include "shared/sql_quote.h"
 #include "shared/write_batch.h"
 
+#include <QSet>
+
 #include <optional>
 #include <vector>
 
@@ -34,10 +37,9 @@ const platform::ListItem& itemOf(const ListItemPtr& item)
     return *item;
 }
 
-// The category's row, found by name or added in the load's batch of writes; none when the
-// database gave neither, so that the item never carries the number of the category looked up
-// before it.
-std::optional<int> typeRowFor(const QString& name, shared::ResumeNext& next, shared::WriteBatch& batch, bool& added)
+// Rs2 on the category rows of a name, in any letter case of A to Z as the database compares
+// names; moved to the one that holds the name exactly where there is one.
+bool openTypeRows(const QString& name, shared::ResumeNext& next)
 {
     using Module1::Rs2;
     const bool opened = next.value([&] {
@@ -45,6 +47,48 @@ std::optional<int> typeRowFor(const QString& name, shared::ResumeNext& next, sha
         return true;
     }, false);
     if (!opened)
+        return false;
+    next([&] {
+        if (Rs2().RecordCount() == 0)
+            return;
+        for (Rs2().MoveFirst(); !Rs2().Eof(); Rs2().MoveNext())
+            if (Rs2()["TypeName"].toString() == name)
+                return;
+        Rs2().MoveFirst();
+    });
+    return true;
+}
+
+// The titles of a category's rows, as they are spelled. Only read.
+QSet<QString> rowTitles(const QString& typeID, shared::ResumeNext& next)
+{
+    using Module1::Rs2;
+    QSet<QString> titles;
+    next([&] {
+        Module1::OpenRs2("select * from Log where  Type=" + typeID);
+        if (Rs2().RecordCount() == 0)
+            return;
+        for (Rs2().MoveFirst(); !Rs2().Eof(); Rs2().MoveNext())
+            titles.insert(Rs2()["Title"].toString());
+    });
+    next([] { Module1::CloseRs2AndConn(); });
+    return titles;
+}
+
+bool typeRowHolds(const QString& name, shared::ResumeNext& next)
+{
+    using Module1::Rs2;
+    return openTypeRows(name, next)
+        && next.value([&] { return Rs2().RecordCount() > 0 && Rs2()["TypeName"].toString() == name; }, false);
+}
+
+// The category's row, found by name (its own spelling first) or added in the load's batch of
+// writes; none when the database gave neither, so that the item never carries the number of
+// the category looked up before it.
+std::optional<int> typeRowFor(const QString& name, shared::ResumeNext& next, shared::WriteBatch& batch, bool& added)
+{
+    using Module1::Rs2;
+    if (!openTypeRows(name, next))
         return std::nullopt;
     if (next.holds([&] { return Rs2().RecordCount() == 0; })) {
         batch.begin(next);
@@ -80,17 +124,24 @@ void fmMain::LoadTypeList()
         }
     }
 
-    // Every folder of the root is a category, hidden ones too; plain files never are. The rows
-    // of new folders are stored together; when they cannot be, their items carry no number.
+    // Every folder of the root is a category, hidden ones too; plain files never are. Of folders
+    // whose names differ only in letter case one is the category, the one whose row holds its
+    // name exactly (else the first): the others are left alone, so that no two categories
+    // share one row. The rows of new folders are stored together; when they cannot be, their
+    // items carry no number.
     shared::WriteBatch batch;
     std::vector<ListItemPtr> adopted;
     const QString root = LibraryRoot() + "\\";
-    const QStringList names = next.value([&] { return platform::DirList(root, kCategoryMask); }, QStringList());
-    for (const QString& name : names) {
+    QStringList folders;
+    for (const QString& name : next.value([&] { return platform::DirList(root, kCategoryMask); }, QStringList())) {
         if (name == "." || name == "..")
             continue;
-        if (!next.value([&] { return (platform::GetAttr(root + name) & platform::vbDirectory) != 0; }, false))
-            continue;
+        if (next.value([&] { return (platform::GetAttr(root + name) & platform::vbDirectory) != 0; }, false))
+            folders << name;
+    }
+    folders = OnePerName(
+        folders, [](const QString&) { return true; }, [&](const QString& name) { return typeRowHolds(name, next); });
+    for (const QString& name : folders) {
         bool added = false;
         const std::optional<int> id = typeRowFor(name, next, batch, added);
         next([&] {
@@ -167,10 +218,19 @@ void fmMain::listType_ItemClick(const ListItemPtr& Item)
 
     // One row per file, with its size and last change. The folder's listing names the files
     // whose records are looked up, all at once; a file without one is looked up on its own.
-    const int files = listed ? next.value([&] { return File1->ListCount(); }, 0) : 0;
+    // Files whose names differ only in letter case show as the document list shows them: the
+    // document alone, so that no file here is taken for another's document.
+    const int listCount = listed ? next.value([&] { return File1->ListCount(); }, 0) : 0;
     QStringList names;
-    for (int i = 0; i < files; ++i)
+    for (int i = 0; i < listCount; ++i)
         names << next.value([&] { return File1->List(i); }, QString());
+    std::optional<QSet<QString>> titles;
+    names = OneDocumentPerName(Item->Text(), names, [&](const QString& title) {
+        if (!titles)
+            titles = rowTitles(Item->Tag(), next);
+        return titles->contains(title);
+    });
+    const int files = int(names.size());
     using Records = std::vector<std::optional<platform::WIN32_FIND_DATA>>;
     const Records records = files > 0 ? next.value([&] {
         return platform::FindDataOfEntries(CategoryPath(Item->Text()), names, platform::RecordNames::Left);

@@ -1,6 +1,7 @@
 #include "mainwindow/fm_main.h"
 
 #include "mainwindow/blank_trim.h"
+#include "mainwindow/one_per_name.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/file_list_box.h"
 #include "platform/controls/label.h"
@@ -9,6 +10,7 @@
 #include "platform/controls/text_box.h"
 #include "platform/error.h"
 #include "platform/files/listing.h"
+#include "platform/files/windows_path.h"
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
 #include "shared/write_batch.h"
@@ -57,25 +59,27 @@ public:
     explicit ListedFiles(const QStringList& files)
     {
         for (const QString& file : files)
-            folded_.insert(file.toCaseFolded());
+            keys_.insert(platform::nameKey(file));
     }
 
     bool gone(const QString& folderName, const QString& title) const
     {
         if (title.contains(u'\\') || title.contains(u'/'))
             return !platform::NormalFileExists(DocumentPath(folderName, title));
-        return !folded_.contains((title + ".txt").toCaseFolded());
+        return !keys_.contains(platform::nameKey(title + ".txt"));
     }
 
 private:
-    QSet<QString> folded_;
+    QSet<QString> keys_;
 };
 
 // The category's rows by title, compared as the database compares titles (only A to Z fold),
-// the first of equal titles winning as in the table's own order.
+// the first of equal titles winning as in the table's own order; a row that holds a title
+// exactly wins over one that holds it in another letter case.
 class CategoryRows {
 public:
     struct Row {
+        QString title;
         std::optional<int> id;
         QString fontName, fontSize, fontColor, backColor;
     };
@@ -90,9 +94,11 @@ public:
         next([&] { rows_.reserve(std::size_t(std::max(0, Rs2().RecordCount()))); });
         next([] { Rs2().MoveFirst(); });
         while (next.value([] { return !Rs2().Eof(); }, false)) {
-            QString title = key(next.value([&] { return columns->title.toString(); }, QString()));
-            if (const auto [row, added] = rows_.try_emplace(std::move(title)); added)
-                row->second = current(*columns, next);
+            const QString title = next.value([&] { return columns->title.toString(); }, QString());
+            if (const auto [row, added] = rows_.try_emplace(platform::nameKey(title)); added)
+                row->second = current(*columns, title, next);
+            else if (row->second.title != title)
+                others_.try_emplace(title, current(*columns, title, next));
             if (!next.value([] { Rs2().MoveNext(); return true; }, false))
                 break;
         }
@@ -105,13 +111,25 @@ public:
         if (!columns)
             return nullptr;
         const QString title = next.value([&] { return columns->title.toString(); }, QString());
-        return &rows_.insert_or_assign(key(title), current(*columns, next)).first->second;
+        return &rows_.insert_or_assign(platform::nameKey(title), current(*columns, title, next)).first->second;
     }
 
     const Row* find(const QString& title) const
     {
-        const auto it = rows_.find(key(title));
-        return it == rows_.end() ? nullptr : &it->second;
+        const auto it = rows_.find(platform::nameKey(title));
+        if (it == rows_.end())
+            return nullptr;
+        if (it->second.title != title)
+            if (const auto other = others_.find(title); other != others_.end())
+                return &other->second;
+        return &it->second;
+    }
+
+    // Whether a row holds the title in this very spelling.
+    bool holdsExactly(const QString& title) const
+    {
+        const Row* row = find(title);
+        return row && row->title == title;
     }
 
 private:
@@ -127,18 +145,6 @@ private:
             return std::optional<Columns>(Columns{Rs2()["ID"], Rs2()["Title"], Rs2()["FontName"], Rs2()["FontSize"],
                                                   Rs2()["FontColor"], Rs2()["BackColor"]});
         }, std::optional<Columns>());
-    }
-
-    // A title without capitals is its own key, and keeps sharing its text.
-    static QString key(QString title)
-    {
-        const auto capital = [](QChar c) { return c >= u'A' && c <= u'Z'; };
-        if (std::none_of(title.cbegin(), title.cend(), capital))
-            return title;
-        for (QChar& c : title)
-            if (capital(c))
-                c = QChar(c.unicode() + 32);
-        return title;
     }
 
     // The text of a value, shared with the previous row's when the value is the same: the
@@ -157,9 +163,10 @@ private:
         return last.text;
     }
 
-    Row current(const Columns& c, shared::ResumeNext& next)
+    Row current(const Columns& c, const QString& title, shared::ResumeNext& next)
     {
         Row row;
+        row.title = title;
         row.id = next.value([&] { return std::optional<int>(c.id.toInt32()); }, std::optional<int>());
         row.fontName = next.value([&] { return textOf(c.fontName, last_[0]); }, QString());
         row.fontSize = next.value([&] { return textOf(c.fontSize, last_[1]); }, QString());
@@ -169,7 +176,8 @@ private:
     }
 
     LastText last_[4];
-    std::unordered_map<QString, Row> rows_;   // nodes stay put as rows are added
+    std::unordered_map<QString, Row> rows_;     // by key; nodes stay put as rows are added
+    std::unordered_map<QString, Row> others_;   // by title: rows of a key taken by another spelling
 };
 } // namespace
 
@@ -274,6 +282,12 @@ void fmMain::LoadDocumentList()
         CategoryRows rows;
         if (opened)
             rows.read(next);
+        // Of files whose names differ only in letter case one is the document, the one whose
+        // row holds its title exactly (else the first): the others get no row and are not
+        // listed, so that no two items ever share one row.
+        files = next.value([&] {
+            return OneDocumentPerName(folderName, files, [&](const QString& title) { return rows.holdsExactly(title); });
+        }, files);
         // A row in the default style for a file that has none.
         auto adopt = [&](const QString& title) -> const CategoryRows::Row* {
             next([&] { Rs2().AddNew(); });

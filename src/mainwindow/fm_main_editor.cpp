@@ -12,6 +12,7 @@
 #include "platform/controls/rich_text_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/files/listing.h"
+#include "platform/files/text_files.h"
 #include "platform/storage/variant.h"
 #include "shared/on_error.h"
 
@@ -19,6 +20,7 @@ namespace mainwindow {
 namespace {
 const platform::LONG kViewGrey = 0xF0EEED;
 const platform::LONG kWindowColour = static_cast<platform::LONG>(0x80000005);
+const QString kTooLargeNotice = QStringLiteral("文件过大，无法显示");
 
 // A save made on the way out may have reloaded the list, leaving the clicked item behind; its
 // document is then looked for by number, never by position, so that no other document opens,
@@ -65,13 +67,19 @@ void fmMain::listTxt_ItemClick(const ListItemPtr& itemClicked)
         next([&] { myTxt->setText(QString()); });
         next([&] { txtTitle->setText(Item->Text()); });
 
-        // The category's folder as it is now, not the folder the list item remembers.
+        // The category's folder as it is now, not the folder the list item remembers. A file too
+        // large for the editor is not read: a notice stands in its place, which nothing typed
+        // can change and no update can write over the file.
         QString path;
         next([&] { path = DocumentPath(lbFolderName->Caption(), Item->Text()); });
-        if (next.holds([&] { return platform::NormalFileExists(path); }))
-            next([&] { myTxt->LoadFile(path); });
-        else
+        if (next.holds([&] { return platform::NormalFileExists(path); })) {
+            if (next.value([&] { return platform::TooLargeForText(path); }, false))
+                next([&] { myTxt->ShowNotice(kTooLargeNotice); });
+            else
+                next([&] { myTxt->LoadFile(path); });
+        } else {
             next([&] { myTxt->setText(QStringLiteral("文件不存在")); });
+        }
 
         next([&] { lbTxtID->setCaption(Item->Tag()); });
 
@@ -155,6 +163,11 @@ void fmMain::cmdEdit_Click()
 {
     if (Trim(lbTxtID->Caption()).isEmpty()) {
         Module1::ShowInfo(QStringLiteral("请选择需要修改的文档！"));
+        return;
+    }
+    // The editor holds a notice, not the document's text: nothing edited there may replace it.
+    if (myTxt->HoldsNotice()) {
+        Module1::ShowInfo(QStringLiteral("文档过大，无法在此修改！"));
         return;
     }
     if (!lbFolderName->Caption().isEmpty())

@@ -20,6 +20,8 @@ namespace {
 // What a title may not hold, removed in this order (CR LF as a pair only).
 const char* const kTitleRemovals[] = {"'", "<", ">", ":", "|", "?", "*", "\\", "/", "\r\n", "\""};
 
+const QString kUnreadableFile = QStringLiteral("该文档含有无法识别的字符，更新会改变原文件，已取消更新。");
+
 const QString kSaveFailed = QStringLiteral("创建文件出错，请换个标题重试。") + QStringLiteral("\r\n")
     + QStringLiteral("如果该分类始终无法创建任何文件，请删除分类重新创建。");
 
@@ -51,6 +53,11 @@ bool fmMain::SaveNewDocument()
         [&] {
             if (!CheckDocumentInput())
                 return;
+            // A file the editor could not read byte for byte would be saved with other bytes.
+            if (!myTxt->FileFormat().exact) {
+                Module1::ShowInfo(kUnreadableFile);
+                return;
+            }
             const QString typeID = GetTypeID(ComboType->Text());
 
             Module1::OpenRs2("select * from Log where  Title=" + shared::Quoted(Trim(txtTitle->Text()))

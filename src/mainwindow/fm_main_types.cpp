@@ -11,6 +11,7 @@
 #include "platform/controls/text_box.h"
 #include "platform/files/file_ops.h"
 #include "platform/files/file_system_object.h"
+#include "platform/files/windows_path.h"
 #include "platform/shell/command_line.h"
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
@@ -235,9 +236,13 @@ void fmMain::cmdTypeDel_Click()
     if (!next.value([&] { return Module1::AskYesNo(inBrackets("删除分类时将删除分类下所有文档，是否删除分类", shown, "?")); }, false))
         return;
 
-    // The folder as it is on disk, never the trimmed name, which may be another category's. A
-    // folder that cannot go whole is not emptied either: its documents, rows and styles stay.
-    const QString folder = CategoryPath(category->folder);
+    // The folder as it is on disk, never the trimmed name, which may be another category's, and
+    // spelled as it is there now: once it is gone, a folder whose name differs only in letter
+    // case is another one, left alone. A folder that cannot go whole is not emptied either: its
+    // documents, rows and styles stay.
+    const QString folder = next.value(
+        [&] { return platform::toWindowsPath(platform::resolvePath(CategoryPath(category->folder))); },
+        CategoryPath(category->folder));
     const platform::FileSystemObject fso;
     const auto kept = [&] {
         next([&] { Module1::ShowInfo(inBrackets("分类", shown, "删除失败，其中有无法删除的文件！")); });
@@ -251,11 +256,11 @@ void fmMain::cmdTypeDel_Click()
         next([&] { platform::Shell("cmd /C del /Q " + folder + "\\*.*", platform::vbHide); });
         next([&] { platform::RmDir(folder); });
     }
-    if (next.holds([&] { return fso.FolderExists(folder); }))
+    if (next.holds([&] { return platform::ExistsAsSpelled(folder); }))
         next([&] { fso.DeleteFolder(folder, false); });
 
     // The rows go only with the folder: a folder left behind keeps its category and styles.
-    if (next.holds([&] { return fso.FolderExists(folder); }))
+    if (next.holds([&] { return platform::ExistsAsSpelled(folder); }))
         return kept();
     if (next.holds([&] { return Module1::ExecuteSql("delete * from Types where ID=" + category->number) != 1; }))
         next([] { Module1::ShowInfo(QStringLiteral("删除出错,请留言功能提交此Bug。!")); });

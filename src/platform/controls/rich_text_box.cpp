@@ -118,8 +118,26 @@ void RichTextBox::LoadFile(const QString& windowsPath, int fileType)
     load(ReadTextFileAsIs(windowsPath));
 }
 
+void RichTextBox::ShowNotice(const QString& text)
+{
+    TextFileContent content{text, TextFormat{}};
+    content.format.lineEnd = firstLineEnd(text);
+    content.format.exact = false;
+    load(content);
+    notice_ = true;
+    if (!isReadOnly()) {
+        setLocked(true);
+        lockedForNotice_ = true;
+    }
+}
+
 void RichTextBox::load(const TextFileContent& content)
 {
+    notice_ = false;
+    if (lockedForNotice_) {
+        setLocked(false);
+        lockedForNotice_ = false;
+    }
     const BlockPlan plan = planBlocks(content.text, content.format.lineEnd);
     format_ = content.format;
     separatorIsLineEnd_ = plan.separatorIsLineEnd;

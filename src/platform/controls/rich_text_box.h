@@ -35,6 +35,12 @@ public:
     // asked for. A file that cannot be read fails and leaves the text as it was.
     void LoadFile(const QString& windowsPath, int fileType = rtfRTF);
 
+    // A short text shown in place of a file that is not read (one too large for the editor):
+    // nothing can be typed into it, and it is no file's text, so nothing may write it back (its
+    // form is not exact). The next text or file the editor takes ends it.
+    void ShowNotice(const QString& text);
+    bool HoldsNotice() const { return notice_; }
+
     // The text as a file holds it: every line end as it was read, new line ends in the file's
     // convention; and the form to write it in.
     QString FileText() const;
@@ -81,6 +87,8 @@ private:
     mutable bool textBuilt_ = false;
 
     TextFormat format_;
+    bool notice_ = false;
+    bool lockedForNotice_ = false;   // the notice locked the editor, and the next text unlocks it
     bool separatorIsLineEnd_ = true;
     int quiet_ = 0;   // inside a change of format or a new text: no Change of its own
 };

@@ -29,11 +29,15 @@ bool isDotEntry(const char* name)
     return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
 }
 
-// A link counts as what it leads to; one that leads nowhere is no folder.
-bool leadsToFolder(int folderFd, const char* name)
+// A link counts as what it leads to; one that leads nowhere (or round in a loop) is neither a
+// folder nor a file.
+void takeKindOfTarget(int folderFd, const char* name, FolderEntry& e)
 {
     struct stat st {};
-    return ::fstatat(folderFd, name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+    if (::fstatat(folderFd, name, &st, 0) != 0)
+        return;
+    e.folder = S_ISDIR(st.st_mode);
+    e.file = S_ISREG(st.st_mode);
 }
 } // namespace
 
@@ -49,16 +53,21 @@ std::vector<FolderEntry> ReadFolder(const QString& nativeFolder)
             continue;
         FolderEntry e;
         e.name = QFile::decodeName(entry->d_name);
+        if (QFile::encodeName(e.name) != entry->d_name)
+            continue;   // not UTF-8: the decoded name would name another entry, or none
         switch (entry->d_type) {
         case DT_DIR:
             e.folder = true;
             break;
+        case DT_REG:
+            e.file = true;
+            break;
         case DT_LNK:
         case DT_UNKNOWN:
-            e.folder = leadsToFolder(fd, entry->d_name);
+            takeKindOfTarget(fd, entry->d_name, e);
             break;
         default:
-            e.folder = false;
+            break;   // a fifo, a device or a socket
         }
         entries.push_back(std::move(e));
     }

@@ -1,6 +1,7 @@
 #include "platform/files/folder_records.h"
 
 #include "platform/files/attributes.h"
+#include "platform/files/descriptor.h"
 #include "platform/files/windows_path.h"
 
 #include <QFile>
@@ -40,21 +41,10 @@ DWORD attributesFrom(const struct statx& sx, const QString& name)
     return attributes;
 }
 
-class FolderHandle {
-public:
-    explicit FolderHandle(const QString& native) : fd_(::open(QFile::encodeName(native).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
-    ~FolderHandle()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FolderHandle(const FolderHandle&) = delete;
-    FolderHandle& operator=(const FolderHandle&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
+int openFolder(const QString& native)
+{
+    return ::open(QFile::encodeName(native).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
 
 // The record of one entry of the folder, as FindFirstFile gives it; false when the entry cannot
 // be looked up (a link to nothing).
@@ -119,8 +109,8 @@ std::vector<std::optional<WIN32_FIND_DATA>> FindDataOfEntries(const QString& win
                                                               RecordNames names)
 {
     std::vector<std::optional<WIN32_FIND_DATA>> records(std::size_t(entries.size()));
-    const FolderHandle folder(resolvePath(windowsFolder));
-    if (folder.fd() < 0)
+    const Descriptor folder(openFolder(resolvePath(windowsFolder)));
+    if (folder.get() < 0)
         return records;
     std::vector<QByteArray> encoded;
     encoded.reserve(std::size_t(entries.size()));
@@ -130,7 +120,7 @@ std::vector<std::optional<WIN32_FIND_DATA>> FindDataOfEntries(const QString& win
         for (std::size_t i = from; i < to; ++i) {
             WIN32_FIND_DATA data;
             const QString& name = entries[qsizetype(i)];
-            if (isEntryName(name) && recordOf(folder.fd(), name, encoded[i], names, data))
+            if (isEntryName(name) && recordOf(folder.get(), name, encoded[i], names, data))
                 records[i] = std::move(data);
         }
     });

@@ -23,14 +23,20 @@ bool listable(const QString& name)
     return !name.contains(QLatin1Char('\\'));
 }
 
+// Only folders and regular files (or links to them) are ever listed: a fifo, a device, a socket
+// or a link that leads nowhere is no document or category, is never read and never replaced.
 bool admitted(const QFileInfo& info, int mask)
 {
+    if (!info.isFile() && !info.isDir())
+        return false;
     return (kindAttributesOf(info) & kFilteredBits & ~mask) == 0;
 }
 
 // The same test from the folder's listing: hidden by the leading dot, never system.
 bool admitted(const FolderEntry& entry, int mask)
 {
+    if (!entry.folder && !entry.file)
+        return false;
     int attributes = entry.folder ? vbDirectory : vbNormal;
     if (entry.name.startsWith(QLatin1Char('.')))
         attributes |= vbHidden;

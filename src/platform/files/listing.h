@@ -4,8 +4,9 @@
 // The argument is a folder and a name or pattern in one path ("\…\txt\*.txt", "\…\txt\Work").
 // An entry is listed when the mask admits every one of its hidden, system and directory bits;
 // read-only and archive never keep an entry out. Only names are given, in name order without
-// regard to letter case; "." and "..", and names holding "\", are never listed. A folder that
-// does not exist lists nothing.
+// regard to letter case; "." and "..", names holding "\" and names that are not valid UTF-8 are
+// never listed, and nor is anything but a folder or a regular file (links count as what they
+// lead to: one that leads nowhere is neither). A folder that does not exist lists nothing.
 #include <QString>
 #include <QStringList>
 

@@ -1,36 +1,88 @@
 #include "platform/files/text_files.h"
 
+#include "platform/files/descriptor.h"
 #include "platform/files/file_errors.h"
 #include "platform/files/safe_write.h"
 #include "platform/files/windows_path.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace platform {
 namespace {
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+const QByteArray kUtf16LeMark("\xFF\xFE");
+const QByteArray kUtf16BeMark("\xFE\xFF");
 const char* const kChineseCodePage = "GB18030";
+
+[[noreturn]] void throwSystemError(FileError kind, const QString& windowsPath, int error)
+{
+    throwFileError(kind, windowsPath, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// What may be read as text: a regular file (a link is followed) of the largest size at most.
+void checkReadable(const struct stat& st, const QString& windowsPath)
+{
+    if (S_ISDIR(st.st_mode))
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is a folder"));
+    if (!S_ISREG(st.st_mode))
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is not a regular file"));
+    if (st.st_size > kLargestTextFile)
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is too large to read as text"));
+}
 
 QByteArray readBytes(const QString& native, const QString& windowsPath)
 {
-    const QFileInfo info(native);
-    if (!info.exists())
-        throwFileError(FileError::FileNotFound, windowsPath);
-    if (info.isDir())
-        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is a folder"));
-    QFile file(native);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throwFileError(file.error() == QFileDevice::PermissionsError ? FileError::PermissionDenied
-                                                                      : FileError::AccessError,
-                       windowsPath, file.errorString());
+    // The kind is known before anything is opened: opening a device may act on it.
+    const QByteArray encoded = QFile::encodeName(native);
+    struct stat st {};
+    if (::stat(encoded.constData(), &st) != 0) {
+        const int error = errno;
+        throwSystemError(error == ENOENT || error == ENOTDIR ? FileError::FileNotFound : FileError::AccessError,
+                         windowsPath, error);
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throwFileError(FileError::AccessError, windowsPath, file.errorString());
+    checkReadable(st, windowsPath);
+    // Opened so that it cannot block, should a fifo have taken the name meanwhile, and checked
+    // again as opened.
+    const Descriptor file(::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0) {
+        const int error = errno;
+        throwSystemError(error == EACCES || error == EPERM ? FileError::PermissionDenied : FileError::AccessError,
+                         windowsPath, error);
+    }
+    if (::fstat(file.get(), &st) != 0)
+        throwSystemError(FileError::AccessError, windowsPath, errno);
+    checkReadable(st, windowsPath);
+
+    // To its end, which a file still growing may put beyond the size just seen.
+    QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qsizetype have = 0;
+    for (;;) {
+        if (have == bytes.size()) {
+            if (have > kLargestTextFile)
+                throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is too large to read as text"));
+            bytes.resize(std::min<qsizetype>(have * 2, kLargestTextFile + 1));
+        }
+        const ssize_t got = ::read(file.get(), bytes.data() + have, std::size_t(bytes.size() - have));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throwSystemError(FileError::AccessError, windowsPath, errno);
+        if (got == 0)
+            break;
+        have += got;
+    }
+    bytes.truncate(have);
     return bytes;
 }
 
@@ -69,8 +121,35 @@ void writeWhole(const QString& windowsPath, const QString& text, const TextForma
 }
 } // namespace
 
+namespace {
+QStringConverter::Encoding utf16Of(TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+}
+
+// A file that begins with a UTF-16 mark: read as UTF-16 in that byte order. Bytes that are no
+// UTF-16 text (an odd last byte) are kept out of any write-back by the exact flag.
+TextFileContent decodeUtf16(const QByteArray& bytes, TextEncoding encoding)
+{
+    TextFileContent content;
+    content.format.encoding = encoding;
+    content.format.byteOrderMark = true;
+    // A second mark after the first is text, not a mark.
+    QStringDecoder utf16(utf16Of(encoding), QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    content.text = utf16.decode(QByteArrayView(bytes).sliced(2));
+    content.format.exact = !utf16.hasError() && encodeText(content.text, content.format) == bytes;
+    content.format.lineEnd = firstLineEnd(content.text);
+    return content;
+}
+} // namespace
+
 TextFileContent decodeText(const QByteArray& bytes)
 {
+    if (bytes.startsWith(kUtf16LeMark))
+        return decodeUtf16(bytes, TextEncoding::Utf16LE);
+    if (bytes.startsWith(kUtf16BeMark))
+        return decodeUtf16(bytes, TextEncoding::Utf16BE);
+
     TextFileContent content;
     const bool marked = bytes.startsWith(kUtf8Mark);
     const QByteArray body = marked ? bytes.mid(kUtf8Mark.size()) : bytes;
@@ -94,13 +173,32 @@ TextFileContent decodeText(const QByteArray& bytes)
 
 QByteArray encodeText(const QString& text, const TextFormat& format)
 {
-    if (format.encoding == TextEncoding::Gb18030) {
+    switch (format.encoding) {
+    case TextEncoding::Gb18030: {
         QStringEncoder chinese(kChineseCodePage);
         return chinese.encode(text);
+    }
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        QStringEncoder utf16(utf16Of(format.encoding));
+        const QByteArray body = utf16.encode(text);
+        if (!format.byteOrderMark)
+            return body;
+        return (format.encoding == TextEncoding::Utf16LE ? kUtf16LeMark : kUtf16BeMark) + body;
+    }
+    case TextEncoding::Utf8:
+        break;
     }
     QStringEncoder utf8(QStringConverter::Utf8);
     const QByteArray body = utf8.encode(text);
     return format.byteOrderMark ? kUtf8Mark + body : body;
+}
+
+bool TooLargeForText(const QString& windowsPath)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(resolvePath(windowsPath)).constData(), &st) == 0 && S_ISREG(st.st_mode)
+        && st.st_size > kLargestTextFile;
 }
 
 TextFileContent ReadTextFileAsIs(const QString& windowsPath)

@@ -9,7 +9,15 @@
 
 namespace platform {
 
-enum class TextEncoding { Utf8, Gb18030 };
+// The largest file read as text. The editor holds up to four times a document's size and takes
+// about a second to show 32 MiB on one line; a larger file would keep the window from answering
+// for seconds (at start-up, when it is the first document, from showing at all).
+inline constexpr qint64 kLargestTextFile = qint64(32) << 20;
+
+// True when the path names a regular file larger than kLargestTextFile.
+bool TooLargeForText(const QString& windowsPath);
+
+enum class TextEncoding { Utf8, Gb18030, Utf16LE, Utf16BE };
 
 // How a file's text becomes bytes. New documents are UTF-8, no mark, LF line ends.
 struct TextFormat {
@@ -32,10 +40,10 @@ QString firstLineEnd(const QString& text);
 
 // The text of the bytes and the form they were in; the mark is not part of the text.
 TextFileContent decodeText(const QByteArray& bytes);
-// The bytes of a text in a form: the mark (UTF-8 only) and then the encoded text.
+// The bytes of a text in a form: the mark, when the form has one, and then the encoded text.
 QByteArray encodeText(const QString& text, const TextFormat& format);
 
-// The file's text and form.
+// The file's text and form. Fails for anything but a regular file of kLargestTextFile at most.
 TextFileContent ReadTextFileAsIs(const QString& windowsPath);
 
 // The whole file as text with its own line ends; a byte-order mark at its start is dropped.

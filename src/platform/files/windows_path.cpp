@@ -71,6 +71,11 @@ QString toWindowsPath(const QString& nativePath)
     return p.replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
+bool ExistsAsSpelled(const QString& windowsPath)
+{
+    return isPlainPath(windowsPath) && existsExactly(withoutTrailingSlash(toNativePath(windowsPath)));
+}
+
 bool isPlainPath(const QString& windowsPath)
 {
     const QStringList parts = toNativePath(windowsPath).split(QLatin1Char('/'));
@@ -97,10 +102,38 @@ QString findSpelling(const QString& nativeFolder, const QString& name)
     // One read of the folder, unsorted: of the other spellings the first in name order wins.
     QString first;
     for (const FolderEntry& entry : ReadFolder(nativeFolder)) {
-        if (entry.name.compare(name, Qt::CaseInsensitive) == 0 && (first.isEmpty() || entry.name < first))
+        if (sameName(entry.name, name) && (first.isEmpty() || entry.name < first))
             first = entry.name;
     }
     return first;
+}
+
+namespace {
+constexpr char16_t foldedLetter(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+} // namespace
+
+bool sameName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (foldedLetter(a[i].unicode()) != foldedLetter(b[i].unicode()))
+            return false;
+    return true;
+}
+
+QString nameKey(const QString& name)
+{
+    const auto capital = [](QChar c) { return c.unicode() != foldedLetter(c.unicode()); };
+    if (std::none_of(name.cbegin(), name.cend(), capital))
+        return name;   // its own key, sharing its text
+    QString key = name;
+    for (QChar& c : key)
+        c = QChar(foldedLetter(c.unicode()));
+    return key;
 }
 
 QString resolvePath(const QString& windowsPath)

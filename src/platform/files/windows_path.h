@@ -5,7 +5,10 @@
 // Names are looked up as the file system the program was designed for does: a component that
 // does not exist as spelled matches an entry of its folder that differs only in letter case.
 // An exact spelling always wins; among several other spellings the first in name order does.
+// Letter case means that of A to Z alone, as the database compares names, so that two names
+// share a row exactly when they share a file: "É.txt" and "é.txt" are two names.
 #include <QString>
+#include <QStringView>
 
 namespace platform {
 
@@ -25,6 +28,11 @@ QString resolveParent(const QString& windowsPath);
 // The last component of a native path ("" when it ends with "/").
 QString lastComponent(const QString& nativePath);
 
+// True when the path names an existing entry (a link to nothing included) spelled exactly so, no
+// component matched in another letter case: for a routine that has just removed that entry,
+// where a look-up without regard to letter case would find a twin that is none of its own.
+bool ExistsAsSpelled(const QString& windowsPath);
+
 // True when no component of the path is "." or "..": the paths the layer accepts.
 bool isPlainPath(const QString& windowsPath);
 
@@ -37,5 +45,11 @@ QString withoutTrailingSlash(const QString& nativePath);
 // An entry of nativeFolder whose name equals name without regard to letter case, the exact
 // spelling first; empty when there is none.
 QString findSpelling(const QString& nativeFolder, const QString& name);
+
+// True for two spellings of one name: equal but for the letter case of A to Z.
+bool sameName(QStringView a, QStringView b);
+
+// The spelling that every spelling of a name shares (A to Z in lower case).
+QString nameKey(const QString& name);
 
 } // namespace platform

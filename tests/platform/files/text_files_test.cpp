@@ -85,4 +85,28 @@ TEST_F(TextFiles, AWriteFailingHalfwayLeavesTheOldFileIntact)
     EXPECT_EQ(entries(), QStringList{"big.txt"});   // no temporary file left behind
 }
 
+// Each form the program reads, and what it writes back: the same bytes, mark and line ends.
+TEST(TextForms, Utf16WithAMarkIsReadAndWrittenBackByteForByte)
+{
+    const QString text = QString::fromUtf8("第一行\r\nsecond 😀\r\n") + QChar(0xFEFF) + "after a second mark";
+    for (const auto encoding : {platform::TextEncoding::Utf16LE, platform::TextEncoding::Utf16BE}) {
+        const bool little = encoding == platform::TextEncoding::Utf16LE;
+        QByteArray bytes = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (const QChar c : text) {
+            const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+            bytes.append(little ? low : high).append(little ? high : low);
+        }
+        const platform::TextFileContent content = platform::decodeText(bytes);
+        EXPECT_EQ(content.text, text);
+        EXPECT_EQ(content.format.encoding, encoding);
+        EXPECT_TRUE(content.format.byteOrderMark);
+        EXPECT_EQ(content.format.lineEnd, "\r\n");
+        EXPECT_TRUE(content.format.exact);
+        EXPECT_EQ(platform::encodeText(content.text, content.format), bytes);
+
+        // An odd last byte is no UTF-16 text: such a file is never written back.
+        EXPECT_FALSE(platform::decodeText(bytes + 'x').format.exact);
+    }
+}
+
 } // namespace
