@@ -11,10 +11,14 @@
 #include "platform/error.h"
 #include "platform/files/file_ops.h"
 #include "platform/files/listing.h"
+#include "platform/files/safe_write.h"
+#include "platform/files/set_aside.h"
 #include "platform/window/pointer.h"
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
 #include "shared/sql_quote.h"
+
+#include <optional>
 
 namespace mainwindow {
 namespace {
@@ -115,9 +119,8 @@ void fmMain::ImportIntoCategory(const platform::DataObject& Data, const Category
     int failed = 0;
     const int count = next.value([&] { return Data.FilesCount(); }, 0);
     for (int i = 1; i <= count; ++i) {
-        const QString path = next.value([&] { return Data.Files(i); }, QString());
         // A no skips this file only.
-        switch (CopyDroppedFile(path, CategoryPath(target), &ReplaceQuestionOnImport, next)) {
+        switch (CopyDroppedFile(Data, i, CategoryPath(target), &ReplaceQuestionOnImport, next)) {
         case DroppedFile::InPlace: ++imported; break;
         case DroppedFile::Failed: ++failed; break;
         case DroppedFile::NotText:
@@ -176,22 +179,34 @@ void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDr
         && !next.value([&] { return Module1::AskYesNo(ReplaceQuestionInTarget(title)); }, false))
         return;
 
-    // The copy comes first; only once it is on disk do the row and the source file go.
-    const bool copied = next.value([&] {
-        if (platform::SameFile(sourcePath, destination))
-            throw platform::Error("the target is the document's own file");
-        platform::FileCopy(sourcePath, destination);
-        return true;
-    }, false);
-    if (!copied) {
-        next([&] { Module1::ShowInfo(MoveFailedText(title)); });
+    // All or nothing: the copy is written whole and takes its name (a document there, after the
+    //    yes, is set aside, a link as a link), the source file is set aside, the row goes, and
+    //    only then are the two set-aside files removed. A source that cannot go (immutable, a
+    //    read-only folder) or a row that cannot takes the copy back and puts everything back.
+    const bool moved = shared::trapAll(
+        [&] {
+            if (platform::SameEntry(sourcePath, destination))
+                throw platform::Error("the target is the document's own file");
+            shared::AllOrNothing steps;
+            platform::PendingFile copy(destination, platform::Placing::New);
+            platform::CopyInto(copy, sourcePath);
+            std::optional<platform::SetAside> replaced;
+            if (platform::NormalFileExists(destination))
+                steps([&] { replaced.emplace(destination); }, [&] { replaced->putBack(); });
+            steps([&] { copy.putInPlace(); }, [&] { copy.withdraw(); });
+            std::optional<platform::SetAside> moving;
+            steps([&] { moving.emplace(sourcePath); }, [&] { moving->putBack(); });
+            steps([&] {
+                Module1::ExecuteSql("delete * from Log where Type=" + GetTypeID(source) + " and Title="
+                                    + shared::Quoted(title));
+            });
+            next([&] { moving->remove(); });
+            if (replaced)
+                next([&] { replaced->remove(); });
+        },
+        [&](const std::string&) { Module1::ShowInfo(MoveFailedText(title)); });
+    if (!moved)
         return;
-    }
-    next([&] {
-        Module1::ExecuteSql("delete * from Log where Type=" + GetTypeID(source) + " and Title=" + shared::Quoted(title));
-    });
-    if (next.holds([&] { return platform::NormalFileExists(sourcePath); }))
-        next([&] { platform::Kill(sourcePath); });
 
     // The source category again, without the document.
     next([&] { (this->*drop.open)(drop.list->SelectedItem()); });

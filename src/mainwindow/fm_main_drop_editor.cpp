@@ -3,6 +3,7 @@
 #include "mainwindow/fm_main.h"
 
 #include "mainwindow/drop_texts.h"
+#include "mainwindow/dropped_file.h"
 #include "platform/controls/label.h"
 #include "platform/controls/rich_text_box.h"
 #include "platform/controls/text_box.h"
@@ -14,8 +15,11 @@ void fmMain::myTxt_OLEDragDrop(platform::DataObject& Data, platform::LONG& Effec
 {
     shared::ResumeNext next;
 
-    // Only files start a document.
+    // Only files start a document, and only one that can be read by its own name: from any
+    //    other, the editor takes nothing.
     if (next.holds([&] { return !Data.GetFormat(platform::vbCFFiles); }))
+        return;
+    if (!next.value([&] { return ReadableDroppedFile(Data, 1); }, false))
         return;
 
     // A new document, as the add button starts one. When that did not happen (the typed
@@ -40,8 +44,9 @@ void fmMain::myTxt_OLEDragDrop(platform::DataObject& Data, platform::LONG& Effec
 
 void fmMain::txtTitle_OLEDragDrop(platform::DataObject& Data)
 {
-    // Text from another program holds no path: the title stays as it was.
-    if (!Data.GetFormat(platform::vbCFFiles))
+    // Text from another program holds no path, and a file that cannot be read by its own name
+    // gives none: the title stays as it was.
+    if (!Data.GetFormat(platform::vbCFFiles) || !ReadableDroppedFile(Data, 1))
         return;
     txtTitle->setText(Data.Files(1));
 }

@@ -56,8 +56,7 @@ void fmMain::DropFilesOnList(const platform::DataObject& Data, const ListDrop& l
     const QString folder = next.value([&] { return list.folderName->Caption(); }, QString());
     const int count = next.value([&] { return Data.FilesCount(); }, 0);
     for (int i = 1; i <= count; ++i) {
-        const QString path = next.value([&] { return Data.Files(i); }, QString());
-        const DroppedFile result = CopyDroppedFile(path, CategoryPath(folder), list.question, next);
+        const DroppedFile result = CopyDroppedFile(Data, i, CategoryPath(folder), list.question, next);
         // A no ends the whole drop: what was copied stays, nothing is reloaded.
         if (result == DroppedFile::Declined)
             return;

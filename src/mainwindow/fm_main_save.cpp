@@ -8,7 +8,6 @@
 #include "platform/controls/list_view.h"
 #include "platform/controls/rich_text_box.h"
 #include "platform/controls/text_box.h"
-#include "platform/files/file_snapshot.h"
 #include "platform/files/text_files.h"
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
@@ -71,22 +70,31 @@ bool fmMain::SaveNewDocument()
             IsEditing = false;
 
             EnsureTypeFolder(ComboType->Text());
-            // File and row are stored together or not at all: a row that cannot be stored takes
-            // the file back to what it was (gone, or its old content).
+            // File and row are stored together or not at all. A file of that name already there
+            // keeps its text and the new text follows it: the joined text is written whole beside
+            // it, the row is added, and only then does the text take the file's place, in one
+            // rename. A row that cannot be stored leaves the file as it was; a rename that is
+            // refused takes the row back.
             const QString path = DocumentPath(ComboType->Text(), Trim(txtTitle->Text()));
-            const platform::FileSnapshot before = platform::FileSnapshot::of(path);
+            const auto text = platform::PendingAppend(path, myTxt->FileText(), myTxt->FileFormat());
             shared::AllOrNothing steps;
-            // A file of that name already there keeps its text; the new text follows it.
-            steps([&] { platform::AppendTextFile(path, myTxt->FileText(), myTxt->FileFormat()); }, [&] { before.restore(); });
-            steps([&] {
-                Module1::OpenRs("select top 1 * from Log");
-                Module1::Rs().AddNew();
-                assignDocumentColumns(*this, Trim(txtTitle->Text()), typeID,
-                                      [](const char* column, const platform::Variant& value) {
-                                          Module1::Rs()[column] = value;
-                                      });
-                Module1::Rs().Update();
-            });
+            QString id;
+            steps(
+                [&] {
+                    Module1::OpenRs("select top 1 * from Log");
+                    Module1::Rs().AddNew();
+                    assignDocumentColumns(*this, Trim(txtTitle->Text()), typeID,
+                                          [](const char* column, const platform::Variant& value) {
+                                              Module1::Rs()[column] = value;
+                                          });
+                    Module1::Rs().Update();
+                    id = Module1::Rs()["ID"].toString();
+                },
+                [&] {
+                    Module1::CloseRs();
+                    Module1::ExecuteSql("delete * from Log where ID=" + id);
+                });
+            steps([&] { text->putInPlace(); });
             stored = true;
             Module1::CloseRsAndConn();
 

@@ -10,15 +10,12 @@
 #include "platform/controls/text_box.h"
 #include "platform/error.h"
 #include "platform/files/file_ops.h"
-#include "platform/files/file_snapshot.h"
 #include "platform/files/listing.h"
+#include "platform/files/set_aside.h"
 #include "platform/files/text_files.h"
-#include "platform/files/windows_path.h"
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
 #include "shared/sql_quote.h"
-
-#include <QFileInfo>
 
 #include <optional>
 #include <utility>
@@ -57,54 +54,85 @@ platform::ListItem& required(const ListItemPtr& row)
     return *row;
 }
 
-// The old file goes only when the new one is a different file: a change of letter case alone
-// already left just the new spelling behind.
-void removeOldFile(const QString& oldPath, const QString& newPath)
-{
-    if (!platform::NormalFileExists(oldPath))
-        return;
-    const QString oldFile = QFileInfo(platform::resolvePath(oldPath)).canonicalFilePath();
-    const QString newFile = QFileInfo(platform::resolvePath(newPath)).canonicalFilePath();
-    if (oldFile.isEmpty() || newFile.isEmpty() || oldFile == newFile)
-        return;
-    platform::Kill(oldPath);
-}
-
 const QString kUpdateFailed = QStringLiteral("保存文档出错，修改未能保存！");
 const QString kDeleteFailed = QStringLiteral("删除文档出错，文档未能删除！");
 
-// The new file, then the row, then the old file: stopped at any point, the document is whole
-// with its own style (at worst its other file is listed once more). A step that fails takes
-// back the ones before it, so the files and the row stay as they were.
+// The document's row: its six columns stored from the editor, and put back as they were.
+class RowChange {
+public:
+    RowChange(const fmMain& w, const QString& typeID, const QString& title)
+        : w_(w), typeID_(typeID), title_(title), query_("select * from Log where ID=" + w.lbTxtID->Caption())
+    {
+    }
+    void store()
+    {
+        Module1::OpenRs(query_);
+        assignDocumentColumns(w_, title_, typeID_, [&](const char* column, const platform::Variant& value) {
+            old_.emplace_back(column, Module1::Rs()[column].Value());
+            Module1::Rs()[column] = value;
+        });
+        Module1::Rs().Update();
+    }
+    void restore()
+    {
+        Module1::OpenRs(query_);
+        for (const auto& [column, value] : old_)
+            Module1::Rs()[column] = value;
+        Module1::Rs().Update();
+        Module1::CloseRsAndConn();
+    }
+
+private:
+    const fmMain& w_;
+    QString typeID_, title_, query_;
+    std::vector<std::pair<const char*, platform::Variant>> old_;
+};
+
+// Under its own name the new text is written whole beside the file, then the row is stored,
+// and only then does the text take the file's place, in one rename (through a link, beside the
+// file the link leads to). Stopped before the rename, the file holds its old text.
+void storeInPlace(fmMain& w, const QString& path, RowChange& row)
+{
+    shared::AllOrNothing steps;
+    const auto text = platform::PendingText(path, w.myTxt->FileText(), w.myTxt->FileFormat(), platform::Placing::InPlace);
+    steps([&] { row.store(); }, [&] { row.restore(); });
+    steps([&] { text->putInPlace(); });
+}
+
+// Under a new title or in another category: the new file, then the row, then the old file.
+// Stopped at any point, the document is whole with its own style (at worst its other file is
+// listed once more). A file without a row at the new name is set aside, not removed, until the
+// end, so a step that fails puts everything back as it was.
+void storeUnderNewName(fmMain& w, const QString& oldPath, const QString& newPath, RowChange& row)
+{
+    shared::AllOrNothing steps;
+    const auto text = platform::PendingText(newPath, w.myTxt->FileText(), w.myTxt->FileFormat(), platform::Placing::New);
+    std::optional<platform::SetAside> replaced;
+    if (platform::NormalFileExists(newPath) && !platform::SameEntry(newPath, oldPath))
+        steps([&] { replaced.emplace(newPath); }, [&] { replaced->putBack(); });
+    steps([&] { text->putInPlace(); }, [&] { text->withdraw(); });
+    steps([&] { row.store(); }, [&] { row.restore(); });
+    // A linked document loses its link only.
+    steps([&] {
+        if (platform::NormalFileExists(oldPath) && !platform::SameEntry(oldPath, newPath))
+            platform::Kill(oldPath);
+    });
+    shared::ResumeNext next;
+    if (replaced)
+        next([&] { replaced->remove(); });
+}
+
 void storeUpdate(fmMain& w, const QString& typeID, const QString& title)
 {
     const QString oldPath = DocumentPath(w.lbFolderName->Caption(), w.lbTxtName->Caption());
     const QString newPath = DocumentPath(w.ComboType->Text(), title);
-    const QString rowQuery = "select * from Log where ID=" + w.lbTxtID->Caption();
-    shared::AllOrNothing steps;
+    RowChange row(w, typeID, title);
 
     w.EnsureTypeFolder(w.ComboType->Text());
-    const platform::FileSnapshot before = platform::FileSnapshot::of(newPath);
-    steps([&] { platform::WriteTextFile(newPath, w.myTxt->FileText(), w.myTxt->FileFormat()); }, [&] { before.restore(); });
-
-    std::vector<std::pair<const char*, platform::Variant>> oldRow;
-    steps(
-        [&] {
-            Module1::OpenRs(rowQuery);
-            assignDocumentColumns(w, title, typeID, [&](const char* column, const platform::Variant& value) {
-                oldRow.emplace_back(column, Module1::Rs()[column].Value());
-                Module1::Rs()[column] = value;
-            });
-            Module1::Rs().Update();
-        },
-        [&] {
-            Module1::OpenRs(rowQuery);
-            for (const auto& [column, value] : oldRow)
-                Module1::Rs()[column] = value;
-            Module1::Rs().Update();
-            Module1::CloseRsAndConn();
-        });
-    steps([&] { removeOldFile(oldPath, newPath); });
+    if (platform::ExistsAsSpelled(newPath) && platform::SameEntry(newPath, oldPath))
+        storeInPlace(w, newPath, row);
+    else
+        storeUnderNewName(w, oldPath, newPath, row);
     Module1::CloseRsAndConn();
 }
 
@@ -182,19 +210,20 @@ void fmMain::cmdDel_Click()
     if (!next.value([] { return Module1::AskYesNo(QStringLiteral("是否删除当前文档?")); }, false))
         return;
 
-    // The row goes only once the file is gone; a file that cannot be removed, or a row that
-    // then cannot be, leaves the document whole (its file put back) and says so.
+    // The file is set aside, the row deleted, and only then is the file removed: a file that
+    // cannot go (an immutable file, a read-only folder), or a row that then cannot, leaves the
+    // document whole, its file renamed back, and says so; no byte of it is ever written again.
     const QString path = DocumentPath(lbFolderName->Caption(), lbTxtName->Caption());
     std::int32_t removed = 0;
     const bool deleted = shared::trapAll(
         [&] {
             shared::AllOrNothing steps;
-            std::optional<platform::FileSnapshot> before;
-            if (platform::NormalFileExists(path)) {
-                before = platform::FileSnapshot::of(path);
-                steps([&] { platform::Kill(path); }, [&] { before->restore(); });
-            }
+            std::optional<platform::SetAside> file;
+            if (platform::NormalFileExists(path))
+                steps([&] { file.emplace(path); }, [&] { file->putBack(); });
             steps([&] { removed = Module1::ExecuteSql("delete * from Log where ID=" + Trim(lbTxtID->Caption())); });
+            if (file)
+                next([&] { file->remove(); });
         },
         [](const std::string&) { Module1::ShowInfo(kDeleteFailed); });
     if (deleted && removed != 1)

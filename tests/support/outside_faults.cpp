@@ -1,10 +1,16 @@
 #include "support/outside_faults.h"
 
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <sqlite3.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -93,17 +99,60 @@ Mount::~Mount()
         ::umount2(folder_.toUtf8().constData(), MNT_DETACH);
 }
 
-void Mount::fill() const
+void Mount::fill(qint64 leaveFree) const
 {
     QFile filler(folder_ + "/filler.bin");
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw std::runtime_error("cannot fill the small disk");
     const QByteArray block(1024, 'f');
+    if (leaveFree > 0) {
+        struct statvfs disk {};
+        if (::statvfs(folder_.toUtf8().constData(), &disk) != 0)
+            throw std::runtime_error("cannot measure the small disk");
+        for (qint64 left = qint64(disk.f_bavail) * qint64(disk.f_frsize) - leaveFree; left > 0; left -= block.size()) {
+            if (filler.write(block.constData(), std::min<qint64>(left, block.size())) <= 0)
+                break;
+        }
+        return;
+    }
     while (filler.write(block) == block.size()) {
     }
     // The last bytes, one at a time, so that not even one more fits.
     while (filler.write("f", 1) == 1) {
     }
+}
+
+namespace {
+// Sets or clears the immutable flag through the ioctl that chattr uses; the reason on failure.
+QString setImmutable(const QString& nativePath, bool on)
+{
+    const int fd = ::open(nativePath.toUtf8().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QStringLiteral("cannot open it: ") + QString::fromLocal8Bit(std::strerror(errno));
+    int flags = 0;
+    QString why;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0) {
+        why = QStringLiteral("no file flags here: ") + QString::fromLocal8Bit(std::strerror(errno));
+    } else {
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        if (::ioctl(fd, FS_IOC_SETFLAGS, &flags) != 0)
+            why = QStringLiteral("cannot make it immutable: ") + QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ::close(fd);
+    return why;
+}
+} // namespace
+
+Immutable::Immutable(const QString& nativePath) : path_(nativePath)
+{
+    why_ = setImmutable(nativePath, true);
+    set_ = why_.isEmpty();
+}
+
+Immutable::~Immutable()
+{
+    if (set_)
+        setImmutable(path_, false);
 }
 
 } // namespace testsupport

@@ -44,14 +44,34 @@ public:
     bool ok() const { return mounted_; }
     const QString& whyNot() const { return why_; }
 
-    // Fills the mounted disk with one file until no byte more fits.
-    void fill() const;
+    // Fills the mounted disk with one file until no byte more fits, or until only about
+    // leaveFree bytes are free (the file is made anew each time, so the free space can grow).
+    void fill(qint64 leaveFree = 0) const;
 
 private:
     Mount() = default;
     QString folder_;
     bool mounted_ = false;
     int layers_ = 0;
+    QString why_;
+};
+
+// A file or folder made immutable, as `chattr +i` makes it, for the life of the object: nothing
+// can write, rename or remove it (nor, for a folder, add or remove anything in it). Needs root
+// and a file system that keeps the flag; ok() is false otherwise, with the reason in whyNot().
+class Immutable {
+public:
+    explicit Immutable(const QString& nativePath);
+    ~Immutable();
+    Immutable(const Immutable&) = delete;
+    Immutable& operator=(const Immutable&) = delete;
+
+    bool ok() const { return set_; }
+    const QString& whyNot() const { return why_; }
+
+private:
+    QString path_;
+    bool set_ = false;
     QString why_;
 };
 

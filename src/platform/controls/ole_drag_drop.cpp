@@ -31,10 +31,13 @@ DataObject DataObject::fromMime(const QMimeData* mime)
         return data;
     QStringList others;
     for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-            data.files_ << toWindowsPath(url.toLocalFile());
-        else
+        const QString native = url.isLocalFile() ? url.toLocalFile() : QString();
+        if (native.isEmpty()) {
             others << url.toString();
+            continue;
+        }
+        data.files_ << toWindowsPath(native);
+        data.windowsForm_ << !native.contains(QLatin1Char('\\'));
     }
     if (mime->hasFormat(QStringLiteral("text/plain"))) {
         data.hasText_ = true;
@@ -50,6 +53,7 @@ DataObject DataObject::withFiles(const QStringList& windowsPaths)
 {
     DataObject data;
     data.files_ = windowsPaths;
+    data.windowsForm_ = QList<bool>(windowsPaths.size(), true);
     return data;
 }
 
@@ -82,6 +86,13 @@ QString DataObject::Files(int index) const
     if (index < 1 || index > files_.size())
         throw Error("Invalid procedure call or argument");
     return files_[index - 1];
+}
+
+bool DataObject::FileHasWindowsPath(int index) const
+{
+    if (index < 1 || index > files_.size())
+        throw Error("Invalid procedure call or argument");
+    return windowsForm_[index - 1];
 }
 
 void DropTarget::setMode(int mode)

@@ -4,7 +4,9 @@
 // and the drop to the control's own OLEDragOver and OLEDragDrop handlers.
 //
 // Files from the desktop arrive as a list of addresses: the local files among them make the
-// file list, their paths in Windows form; whatever else is offered as text is the text. Every
+// file list, their paths in Windows form; whatever else is offered as text is the text. A local
+// path that holds "\" has no Windows form (its "\" would read as separators and name another
+// file): it stays in the list, in order, marked so. Every
 // drop is answered as a copy when the source allows one, and as nothing otherwise, so a source
 // never removes what it dragged here.
 #include "platform/window/win_types.h"
@@ -57,9 +59,12 @@ public:
     int FilesCount() const { return int(files_.size()); }
     // The dropped paths from 1, in the order offered; fails outside the list.
     QString Files(int index) const;
+    // False for a dropped file whose native path holds "\": Files names another path for it.
+    bool FileHasWindowsPath(int index) const;
 
 private:
     QStringList files_;
+    QList<bool> windowsForm_;
     bool hasText_ = false;
     QString text_;
 };

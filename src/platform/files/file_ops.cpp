@@ -1,15 +1,20 @@
 #include "platform/files/file_ops.h"
 
 #include "platform/files/attributes.h"
+#include "platform/files/file_calls.h"
 #include "platform/files/file_errors.h"
 #include "platform/files/safe_write.h"
 #include "platform/files/windows_path.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -25,6 +30,11 @@ QFileInfo existingEntry(const QString& windowsPath, FileError missing)
     return info;
 }
 
+struct Descriptor {
+    int fd;
+    ~Descriptor() { ::close(fd); }
+};
+
 bool sameEntry(const QFileInfo& a, const QFileInfo& b)
 {
     const QString canonical = a.canonicalFilePath();
@@ -35,66 +45,69 @@ bool sameEntry(const QFileInfo& a, const QFileInfo& b)
 void FileCopy(const QString& sourceWindowsPath, const QString& targetWindowsPath)
 {
     const QFileInfo source = existingEntry(sourceWindowsPath, FileError::FileNotFound);
-    if (!source.isFile())
-        throwFileError(FileError::FileNotFound, sourceWindowsPath);
     if (sameEntry(source, QFileInfo(resolvePath(targetWindowsPath))))
         return;
-    QFile in(source.filePath());
-    if (!in.open(QIODevice::ReadOnly))
-        throwFileError(FileError::PermissionDenied, sourceWindowsPath, in.errorString());
-
-    const WriteTarget target = writeTarget(targetWindowsPath);
-    saveFile(targetWindowsPath, target, [&](QSaveFile& out, QString& reason) {
-        constexpr qint64 kChunk = 1 << 20;
-        while (!in.atEnd()) {
-            const QByteArray chunk = in.read(kChunk);
-            if (chunk.isEmpty() && in.error() != QFileDevice::NoError) {
-                reason = QStringLiteral("reading ") + sourceWindowsPath + QStringLiteral(": ") + in.errorString();
-                return false;
-            }
-            if (out.write(chunk) != chunk.size())
-                return false;
-        }
-        return true;
-    });
-    QFile copy(target.native);
-    if (copy.open(QIODevice::ReadWrite))
-        copy.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
+    PendingFile copy(targetWindowsPath, Placing::Replace);
+    CopyInto(copy, sourceWindowsPath);
+    copy.putInPlace();
 }
 
 void CopyToNewFile(const QString& sourceWindowsPath, const QString& targetWindowsPath)
 {
-    const QFileInfo source = existingEntry(sourceWindowsPath, FileError::FileNotFound);
-    if (!source.isFile())
-        throwFileError(FileError::FileNotFound, sourceWindowsPath);
-    const WriteTarget target = writeTarget(targetWindowsPath);
-    if (!target.existing.isEmpty())
+    existingEntry(sourceWindowsPath, FileError::FileNotFound);
+    const QString target = resolveParent(targetWindowsPath);
+    if (!findSpelling(QFileInfo(target).path(), lastComponent(target)).isEmpty())
         throwFileError(FileError::AlreadyExists, targetWindowsPath);
-    QFile in(source.filePath());
-    if (!in.open(QIODevice::ReadOnly))
-        throwFileError(FileError::PermissionDenied, sourceWindowsPath, in.errorString());
-    QTemporaryFile out(QFileInfo(target.native).path() + QStringLiteral("/.qm-copy-XXXXXX"));
-    if (!out.open())
-        throwFileError(FileError::AccessError, targetWindowsPath, out.errorString());
-    constexpr qint64 kChunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunk);
-        if ((chunk.isEmpty() && in.error() != QFileDevice::NoError) || out.write(chunk) != chunk.size())
-            throwFileError(FileError::AccessError, targetWindowsPath, in.errorString());
+    PendingFile copy(targetWindowsPath, Placing::New, false);
+    CopyInto(copy, sourceWindowsPath);
+    copy.putInPlace();
+}
+
+void CopyInto(PendingFile& target, const QString& sourceWindowsPath)
+{
+    const QFileInfo source = existingEntry(sourceWindowsPath, FileError::FileNotFound);
+    // Opened without waiting, so that a fifo put there since the test never blocks the open.
+    const int fd = ::open(encoded(source.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throwSystemError(sourceWindowsPath, QStringLiteral("cannot open it"));
+    const Descriptor closing{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        throwFileError(FileError::FileNotFound, sourceWindowsPath, QStringLiteral("not a regular file"));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+
+    constexpr qsizetype kChunk = 1 << 20;
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk.data(), size_t(kChunk));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throwSystemError(sourceWindowsPath, QStringLiteral("reading"));
+        if (n == 0)
+            break;
+        target.write(n == kChunk ? chunk : chunk.left(n));
     }
-    if (!out.flush())
-        throwFileError(FileError::AccessError, targetWindowsPath, out.errorString());
-    out.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
-    // Named only once whole; a name taken meanwhile is never replaced.
-    if (!out.rename(target.native))
-        throwFileError(FileError::AlreadyExists, targetWindowsPath, out.errorString());
-    out.setAutoRemove(false);
-    QFile::setPermissions(target.native, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    target.setLastWriteTime(QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000));
 }
 
 bool SameFile(const QString& windowsPathA, const QString& windowsPathB)
 {
     return sameEntry(QFileInfo(resolvePath(windowsPathA)), QFileInfo(resolvePath(windowsPathB)));
+}
+
+bool SameEntry(const QString& windowsPathA, const QString& windowsPathB)
+{
+    struct stat a {};
+    struct stat b {};
+    return entryStatus(resolvePath(windowsPathA), a) && entryStatus(resolvePath(windowsPathB), b)
+        && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool ExistsAsSpelled(const QString& windowsPath)
+{
+    struct stat st {};
+    return entryStatus(resolveParent(windowsPath), st);
 }
 
 void Kill(const QString& windowsPath)

@@ -5,8 +5,12 @@
 
 namespace platform {
 
-// Copies a file, replacing the target (which must not be read-only); the copy keeps the
-// source's last write time. Copying a file onto itself leaves it as it is.
+class PendingFile;
+
+// Copies a regular file (or what a link to one leads to), replacing the target, which must be a
+// regular file that is not read-only, or a link: the link itself is replaced, never the file it
+// leads to. The copy keeps the source's last write time. Copying a file onto itself leaves it
+// as it is.
 void FileCopy(const QString& sourceWindowsPath, const QString& targetWindowsPath);
 
 // Copies a file to a name that no entry of its folder holds in any letter case: the copy shows
@@ -15,9 +19,20 @@ void FileCopy(const QString& sourceWindowsPath, const QString& targetWindowsPath
 // where it is; a target that exists fails.
 void CopyToNewFile(const QString& sourceWindowsPath, const QString& targetWindowsPath);
 
+// Writes a regular file's bytes (a link followed) and its last write time into a pending file.
+// Anything but a regular file is refused before it is opened, so a fifo never holds the copy up.
+void CopyInto(PendingFile& target, const QString& sourceWindowsPath);
+
 // True when both paths name one existing entry, whether by the same spelling, another letter
 // case or a link.
 bool SameFile(const QString& windowsPathA, const QString& windowsPathB);
+
+// True when both paths find the very same entry (letter case resolved), a link counting as an
+// entry of its own and not as the file it leads to.
+bool SameEntry(const QString& windowsPathA, const QString& windowsPathB);
+
+// True when an entry of exactly that spelling is at the path (its folders resolved).
+bool ExistsAsSpelled(const QString& windowsPath);
 
 // Deletes one file; a read-only file or a folder is refused.
 void Kill(const QString& windowsPath);

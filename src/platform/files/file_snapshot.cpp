@@ -1,12 +1,12 @@
 #include "platform/files/file_snapshot.h"
 
 #include "platform/files/file_errors.h"
+#include "platform/files/safe_write.h"
 #include "platform/files/windows_path.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace platform {
 namespace {
@@ -47,14 +47,14 @@ void FileSnapshot::restore() const
         removeIfThere(given_, windowsPath_);
         return;
     }
-    QSaveFile file(existing_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes_) != bytes_.size() || !file.commit())
-        throwFileError(FileError::AccessError, windowsPath_, file.errorString());
+    // The old bytes are written whole beside the file before they take its place: a write that
+    // cannot finish leaves the file as it is now, never a part of either.
+    PendingFile file(toWindowsPath(existing_), Placing::Replace);
+    file.write(bytes_);
+    file.setLastWriteTime(written_);
+    file.putInPlace();
     if (given_ != existing_)
         removeIfThere(given_, windowsPath_);
-    QFile put(existing_);
-    if (put.open(QIODevice::ReadWrite))
-        put.setFileTime(written_, QFileDevice::FileModificationTime);
 }
 
 } // namespace platform

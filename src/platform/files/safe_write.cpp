@@ -1,58 +1,161 @@
 #include "platform/files/safe_write.h"
 
-#include "platform/files/attributes.h"
+#include "platform/files/file_calls.h"
 #include "platform/files/file_errors.h"
+#include "platform/files/temporary_names.h"
 #include "platform/files/windows_path.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
+namespace {
+constexpr long kNameLimit = 255;
 
-WriteTarget writeTarget(const QString& windowsPath)
+long nameLimit(const QString& nativeFolder)
 {
-    WriteTarget target;
-    target.native = resolveParent(windowsPath);
-    const QString name = lastComponent(target.native);
-    if (isDotName(name))
-        throwFileError(FileError::InvalidName, windowsPath);
-    const QString folder = QFileInfo(target.native).path();
-    if (!QFileInfo(folder).isDir())
-        throwFileError(FileError::PathNotFound, windowsPath);
-    const QString spelling = findSpelling(folder, name);
-    if (!spelling.isEmpty())
-        target.existing = QDir(folder).filePath(spelling);
-    if (!target.existing.isEmpty()) {
-        const QFileInfo info(target.existing);
-        if (info.isDir())
-            throwFileError(FileError::AccessError, windowsPath, QStringLiteral("a folder of that name exists"));
-        if (attributesOf(info) & vbReadOnly)
-            throwFileError(FileError::PermissionDenied, windowsPath, QStringLiteral("the file is read-only"));
-    }
-    return target;
+    const long limit = ::pathconf(encoded(nativeFolder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? limit : kNameLimit;
 }
 
-void saveFile(const QString& windowsPath, const WriteTarget& target,
-              const std::function<bool(QSaveFile&, QString& reason)>& write)
+// Only a regular file (or a link to one) that its owner may write is replaced; returns what it is.
+struct stat replaceable(const QString& native, const QString& windowsPath)
 {
-    QSaveFile file(target.native);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throwFileError(file.error() == QFileDevice::PermissionsError ? FileError::PermissionDenied
-                                                                      : FileError::AccessError,
-                       windowsPath, file.errorString());
+    struct stat st {};
+    if (!targetStatus(native, st))
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("a link of that name leads nowhere"));
+    if (S_ISDIR(st.st_mode))
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("a folder of that name exists"));
+    if (!S_ISREG(st.st_mode))
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("not a regular file"));
+    if ((st.st_mode & S_IWUSR) == 0)
+        throwFileError(FileError::PermissionDenied, windowsPath, QStringLiteral("the file is read-only"));
+    return st;
+}
+} // namespace
+
+PendingFile::PendingFile(const QString& windowsPath, Placing placing, bool forced)
+    : windowsPath_(windowsPath), placing_(placing), forced_(forced)
+{
+    target_ = resolveParent(windowsPath);
+    const QString name = lastComponent(target_);
+    if (isDotName(name))
+        throwFileError(FileError::InvalidName, windowsPath);
+    QString folder = QFileInfo(target_).path();
+    if (!QFileInfo(folder).isDir())
+        throwFileError(FileError::PathNotFound, windowsPath);
+    if (encoded(name).size() > nameLimit(folder))
+        throwFileError(FileError::InvalidName, windowsPath, QStringLiteral("the name is too long"));
+
+    std::optional<struct stat> old;
+    if (placing != Placing::New) {
+        const QString spelling = findSpelling(folder, name);
+        if (!spelling.isEmpty())
+            replaced_ = QDir(folder).filePath(spelling);
     }
-    QString reason;
-    // The flush is checked here since commit() does not notice a failure to flush its buffer.
-    if (!write(file, reason) || !file.flush()) {
-        file.cancelWriting();
-        throwFileError(FileError::AccessError, windowsPath, reason.isEmpty() ? file.errorString() : reason);
+    if (!replaced_.isEmpty()) {
+        old = replaceable(replaced_, windowsPath);
+        // An update goes where the document's file lies: through a link, beside the file it
+        // leads to, which the rename replaces while the link stays.
+        struct stat entry {};
+        if (placing == Placing::InPlace) {
+            if (entryStatus(replaced_, entry) && S_ISLNK(entry.st_mode))
+                replaced_ = QFileInfo(replaced_).canonicalFilePath();
+            target_ = replaced_;
+            folder = QFileInfo(target_).path();
+        }
     }
-    if (!file.commit())
-        throwFileError(FileError::AccessError, windowsPath, file.errorString());
-    // The replaced file had another spelling: the new one takes its place.
-    if (!target.existing.isEmpty() && target.existing != target.native)
-        QFile::remove(target.existing);
+
+    clearLeftovers(folder);
+    temporary_ = QDir(folder).filePath(temporaryName(folder));
+    fd_ = ::open(encoded(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ < 0)
+        throwSystemError(windowsPath, QStringLiteral("cannot write beside it"));
+    // The new file keeps the owner and the permissions of the one it replaces, where it may.
+    if (old) {
+        [[maybe_unused]] const int owned = ::fchown(fd_, old->st_uid, old->st_gid);
+        ::fchmod(fd_, old->st_mode & 07777);
+    }
+}
+
+PendingFile::~PendingFile()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!placed_ && !temporary_.isEmpty())
+        ::unlink(encoded(temporary_).constData());
+}
+
+void PendingFile::write(const QByteArray& bytes)
+{
+    if (fd_ < 0)
+        throwFileError(FileError::AccessError, windowsPath_, QStringLiteral("the content is closed"));
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd_, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throwSystemError(windowsPath_, QStringLiteral("writing"));
+        data += n;
+        left -= n;
+    }
+}
+
+void PendingFile::setLastWriteTime(const QDateTime& time)
+{
+    lastWrite_ = time;
+}
+
+void PendingFile::closeContent()
+{
+    if (fd_ < 0)
+        return;
+    if (forced_ && ::fsync(fd_) != 0)
+        throwSystemError(windowsPath_, QStringLiteral("forcing to the disk"));
+    if (lastWrite_.isValid()) {
+        const qint64 ms = lastWrite_.toMSecsSinceEpoch();
+        const timespec times[2] = {{0, UTIME_OMIT}, {time_t(ms / 1000), long(ms % 1000) * 1000000}};
+        ::futimens(fd_, times);
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        throwSystemError(windowsPath_, QStringLiteral("closing"));
+}
+
+void PendingFile::putInPlace()
+{
+    if (placed_)
+        return;
+    closeContent();
+    const bool renamed = placing_ == Placing::New
+        ? renameOntoFreeName(temporary_, target_)
+        : ::rename(encoded(temporary_).constData(), encoded(target_).constData()) == 0;
+    if (!renamed)
+        throwSystemError(windowsPath_, QStringLiteral("cannot take the file's place"));
+    placed_ = true;
+    // The new spelling of the name is the one that stays.
+    if (placing_ == Placing::Replace && !replaced_.isEmpty() && replaced_ != target_)
+        ::unlink(encoded(replaced_).constData());
+}
+
+void PendingFile::withdraw()
+{
+    if (!placed_ || placing_ != Placing::New)
+        return;
+    if (::unlink(encoded(target_).constData()) != 0 && errno != ENOENT)
+        throwSystemError(windowsPath_, QStringLiteral("cannot take the new file away"));
+    placed_ = false;
+    temporary_.clear();
 }
 
 } // namespace platform

@@ -2,11 +2,9 @@
 
 #include "platform/files/descriptor.h"
 #include "platform/files/file_errors.h"
-#include "platform/files/safe_write.h"
 #include "platform/files/windows_path.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -102,26 +100,6 @@ QString firstLineEnd(const QString& text)
 }
 
 namespace {
-void writeWhole(const QString& windowsPath, const QString& text, const TextFormat& format, bool keepOld)
-{
-    const WriteTarget target = writeTarget(windowsPath);
-    QByteArray content;
-    if (keepOld && !target.existing.isEmpty())
-        content = readBytes(target.existing, windowsPath);
-    if (content.isEmpty()) {
-        content = encodeText(text, format);
-    } else {
-        TextFormat following = format;   // a mark belongs at the start of a file only
-        following.byteOrderMark = false;
-        content += encodeText(text, following);
-    }
-    saveFile(windowsPath, target, [&](QSaveFile& file, QString&) {
-        return file.write(content) == content.size();
-    });
-}
-} // namespace
-
-namespace {
 QStringConverter::Encoding utf16Of(TextEncoding encoding)
 {
     return encoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
@@ -211,14 +189,37 @@ QString ReadTextFile(const QString& windowsPath)
     return ReadTextFileAsIs(windowsPath).text;
 }
 
+std::unique_ptr<PendingFile> PendingAppend(const QString& windowsPath, const QString& text, const TextFormat& format)
+{
+    auto file = std::make_unique<PendingFile>(windowsPath, Placing::Replace);
+    const QByteArray old = file->replaced().isEmpty() ? QByteArray() : readBytes(file->replaced(), windowsPath);
+    if (old.isEmpty()) {
+        file->write(encodeText(text, format));
+    } else {
+        TextFormat following = format;   // a mark belongs at the start of a file only
+        following.byteOrderMark = false;
+        file->write(old);
+        file->write(encodeText(text, following));
+    }
+    return file;
+}
+
+std::unique_ptr<PendingFile> PendingText(const QString& windowsPath, const QString& text, const TextFormat& format,
+                                         Placing placing)
+{
+    auto file = std::make_unique<PendingFile>(windowsPath, placing);
+    file->write(encodeText(text, format));
+    return file;
+}
+
 void AppendTextFile(const QString& windowsPath, const QString& text, const TextFormat& format)
 {
-    writeWhole(windowsPath, text, format, true);
+    PendingAppend(windowsPath, text, format)->putInPlace();
 }
 
 void WriteTextFile(const QString& windowsPath, const QString& text, const TextFormat& format)
 {
-    writeWhole(windowsPath, text, format, false);
+    PendingText(windowsPath, text, format, Placing::Replace)->putInPlace();
 }
 
 } // namespace platform

@@ -4,8 +4,12 @@
 // program's documents), with its byte-order mark and line ends noted, and written back in the
 // same form, so that nothing the user did not change is changed. Writing and appending both
 // put the whole new content in place at once, so a failure leaves the old file untouched.
+#include "platform/files/safe_write.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 namespace platform {
 
@@ -55,6 +59,12 @@ void AppendTextFile(const QString& windowsPath, const QString& text, const TextF
 
 // Replaces the file's content with text in the given form; the file is created when missing.
 void WriteTextFile(const QString& windowsPath, const QString& text, const TextFormat& format = {});
+
+// The same two, written whole but not yet in place, for a routine that stores more (a row)
+// before the file changes: putInPlace() then replaces the file in one rename.
+std::unique_ptr<PendingFile> PendingAppend(const QString& windowsPath, const QString& text, const TextFormat& format);
+std::unique_ptr<PendingFile> PendingText(const QString& windowsPath, const QString& text, const TextFormat& format,
+                                         Placing placing);
 
 // No file is held open between calls, so closing every open file has nothing left to do.
 inline void CloseAllFiles() {}
