@@ -71,11 +71,6 @@ QString toWindowsPath(const QString& nativePath)
     return p.replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
-bool ExistsAsSpelled(const QString& windowsPath)
-{
-    return isPlainPath(windowsPath) && existsExactly(withoutTrailingSlash(toNativePath(windowsPath)));
-}
-
 bool isPlainPath(const QString& windowsPath)
 {
     const QStringList parts = toNativePath(windowsPath).split(QLatin1Char('/'));

@@ -28,11 +28,6 @@ QString resolveParent(const QString& windowsPath);
 // The last component of a native path ("" when it ends with "/").
 QString lastComponent(const QString& nativePath);
 
-// True when the path names an existing entry (a link to nothing included) spelled exactly so, no
-// component matched in another letter case: for a routine that has just removed that entry,
-// where a look-up without regard to letter case would find a twin that is none of its own.
-bool ExistsAsSpelled(const QString& windowsPath);
-
 // True when no component of the path is "." or "..": the paths the layer accepts.
 bool isPlainPath(const QString& windowsPath);
 
