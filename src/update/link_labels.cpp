@@ -14,14 +14,14 @@ namespace update {
 namespace {
 using mainwindow::fmMain;
 
-// An address opens in the browser only when it is a web address: the footer and download
-// addresses come from the network, and a local path or a file: address is never opened.
+// An address opens in the browser only when it is a web address, and then exactly as it is held:
+// the footer and download addresses come from the network, and a local path, a file: address or
+// an address with blanks or control characters in it is never opened.
 void OpenAddress(fmMain& w, const QString& address)
 {
-    const QString web = platform::webAddressIn(address);
-    if (web.isEmpty())
+    if (!platform::isWebAddress(address))
         return;
-    platform::ShellExecuteA(w.form().hWnd(), QStringLiteral("open"), web, QString(""), QString(""),
+    platform::ShellExecuteA(w.form().hWnd(), QStringLiteral("open"), address, QString(""), QString(""),
                             platform::SW_SHOW);
 }
 

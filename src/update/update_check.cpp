@@ -9,8 +9,6 @@
 #include "update/maker_site.h"
 #include "update/update_reply.h"
 
-#include <QStringDecoder>
-
 namespace update {
 namespace {
 using mainwindow::fmMain;
@@ -60,9 +58,9 @@ void CheckUpdate(fmMain& w)
     if (next.holds([&] { return http.ReadyState() != 4; }))
         return;
 
-    // The body in the system code page, split into fields.
+    // The body as text, read as documents are, split into fields.
     QString text;
-    next([&] { text = QStringDecoder(QStringDecoder::System).decode(http.ResponseBody()); });
+    next([&] { text = ReplyText(http.ResponseBody()); });
     const QStringList fields = ReplyFields(text);
 
     // A version that is no number rejects the reply; otherwise fields 1 to 5 fill their

@@ -1,10 +1,18 @@
 #include "update/update_reply.h"
 
 #include "mainwindow/blank_trim.h"
+#include "platform/files/text_files.h"
 
 #include <QRegularExpression>
 
 namespace update {
+
+QString ReplyText(const QByteArray& body)
+{
+    // The documents' reading takes a mark off; here it is put back as the text it is.
+    const platform::TextFileContent content = platform::decodeText(body);
+    return content.format.byteOrderMark ? QChar(QChar::ByteOrderMark) + content.text : content.text;
+}
 
 QStringList ReplyFields(const QString& text)
 {

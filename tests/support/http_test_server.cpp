@@ -33,7 +33,9 @@ const char* reason(int status)
 {
     switch (status) {
     case 200: return "OK";
+    case 400: return "Bad Request";
     case 404: return "Not Found";
+    case 407: return "Proxy Authentication Required";
     case 500: return "Internal Server Error";
     default: return "Status";
     }
@@ -74,12 +76,26 @@ void HttpTestServer::answer(int status, const QByteArray& body)
     status_ = status;
     body_ = body;
     quiet_ = false;
+    script_ = {};
 }
 
 void HttpTestServer::stayQuiet()
 {
     const std::lock_guard lock(mutex_);
     quiet_ = true;
+    script_ = {};
+}
+
+void HttpTestServer::answerWith(Script script)
+{
+    const std::lock_guard lock(mutex_);
+    quiet_ = false;
+    script_ = std::move(script);
+}
+
+void HttpTestServer::closeUnanswered()
+{
+    answerWith([](const QByteArray&) { return QByteArray(); });
 }
 
 QList<QByteArray> HttpTestServer::requests() const
@@ -126,6 +142,11 @@ void HttpTestServer::handle(int connection)
     requests_.append(head.left(head.indexOf("\r\n\r\n")));
     if (quiet_) {
         held_.push_back(connection);
+        return;
+    }
+    if (script_) {
+        sendAll(connection, script_(head));
+        ::close(connection);
         return;
     }
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(status_) + " " + reason(status_) + "\r\n"

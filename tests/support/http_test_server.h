@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -27,6 +28,12 @@ public:
     void answer(int status, const QByteArray& body);
     // Every request from now on is read and then never answered; the connection stays open.
     void stayQuiet();
+    // Every request from now on gets the bytes the function makes of its head, sent as they are
+    // (a whole reply, a part of one, or nothing at all), and then the connection is closed.
+    using Script = std::function<QByteArray(const QByteArray& head)>;
+    void answerWith(Script script);
+    // Every request from now on is read and the connection closed without a byte of reply.
+    void closeUnanswered();
 
     // The head of every request received (request line and headers), in order.
     QList<QByteArray> requests() const;
@@ -45,6 +52,7 @@ private:
     int status_ = 200;
     QByteArray body_;
     bool quiet_ = false;
+    Script script_;
     QList<QByteArray> requests_;
     std::vector<int> held_;   // the connections left unanswered
     std::thread thread_;

@@ -70,11 +70,40 @@ TEST_F(LinkLabels, TheFooterAndTheVerdictOpenTheAddressesOfTheReply)
     showAbout();
 
     EXPECT_EQ(opens(w().lbADL), QStringList{"http://l.example/a?b=1"});
-    // The line break ending the reply is no part of the address opened.
-    EXPECT_EQ(opens(w().lbADR), QStringList{"http://r.example/"});
+    // The line break ending the reply stays part of the right address, which is then no web
+    // address: it opens nothing.
+    EXPECT_EQ(w().lbADUR->Caption(), "http://r.example/\r\n");
+    EXPECT_TRUE(opens(w().lbADR).isEmpty());
     EXPECT_EQ(opens(w().lbNewVersion), QStringList{"https://d.example/k.rar"});
     EXPECT_TRUE(showsHand(w().lbNewVersion));
     EXPECT_EQ(launched.size(), 1);
+}
+
+// A web address reaches the browser exactly as the reply holds it, letter case, escapes and all;
+// one with a blank or a control character anywhere, at its ends included, opens nothing.
+TEST_F(LinkLabels, AnAddressOfTheReplyOpensExactlyAsItIsOrNotAtAll)
+{
+    server.answer(200, "2.1|HTTP://D.Example:8080/K%20R.rar?a=1&b=%E4#top|l|https://l.example/%7Ex/|r|"
+                       "http://r.example/a/../b?q=");
+    startAndCheck();
+    showAbout();
+    EXPECT_EQ(opens(w().lbNewVersion), QStringList{"HTTP://D.Example:8080/K%20R.rar?a=1&b=%E4#top"});
+    EXPECT_EQ(opens(w().lbADL), QStringList{"https://l.example/%7Ex/"});
+    EXPECT_EQ(opens(w().lbADR), QStringList{"http://r.example/a/../b?q="});
+
+    const QString notOpened[] = {" http://d.example/", "http://d.example/ ", "\thttp://d.example/",
+                                 "http://d.example/\n", "http://d.example/a b", "http://d.example/\x7F",
+                                 QStringLiteral("http://d.example/\u00A0"), QStringLiteral("http://d.example/\u202Eexe"),
+                                 QStringLiteral("\uFEFFhttp://d.example/")};
+    for (const QString& address : notOpened) {
+        SCOPED_TRACE(address.toStdString());
+        server.answer(200, ("2.1|" + address + "|l|" + address + "|r|" + address).toUtf8());
+        update::CheckUpdate(w());
+        ASSERT_EQ(w().lbSoftUrl->Caption(), address);
+        EXPECT_TRUE(opens(w().lbNewVersion).isEmpty());
+        EXPECT_TRUE(opens(w().lbADL).isEmpty());
+        EXPECT_TRUE(opens(w().lbADR).isEmpty());
+    }
 }
 
 // Addresses from the network open only when they are web addresses.

@@ -5,6 +5,7 @@
 #include "update/update_reply.h"
 
 #include <QFont>
+#include <QStringEncoder>
 
 #include <cstdio>
 
@@ -162,6 +163,60 @@ TEST_F(UpdateCheck, ARefusedConnectionChangesNothingAndHoldsTheWindowBriefly)
     EXPECT_EQ(captions(), kDesignCaptions);
     std::printf("[ figures  ] refused connection: the check held the window %lld ms\n",
                 static_cast<long long>(held));
+}
+
+// The status is not examined: a refusal with a version file as its body still fills the labels.
+TEST_F(UpdateCheck, AClientErrorOrAProxyRefusalWithAVersionFileIsTakenAsAReply)
+{
+    server.answer(400, "2.1|http://d.example/k.rar|l|http://l.example/|r|http://r.example/");
+    startAndCheck();
+    expectVerdict(QStringLiteral("发现新版本2.1 点此下载"), kDarkRed, true);
+    EXPECT_EQ(captions().mid(1), QStringList({"http://d.example/k.rar", "l", "http://l.example/", "r",
+                                              "http://r.example/"}));
+
+    checkAgain("2.0|u|l|lu|r|ru", 407);
+    EXPECT_EQ(captions(), QStringList({kUpToDate, "u", "l", "lu", "r", "ru"}));
+}
+
+// Replies are read as documents are: UTF-8, or the Chinese code page when the bytes are not
+// UTF-8. A byte-order mark is no mark here but text in front of the version.
+TEST_F(UpdateCheck, TheReplyIsUtf8OrTheChineseCodePageAndAMarkIsPartOfTheVersion)
+{
+    const QString left = QStringLiteral("新版支持全文检索");
+    const QString right = QStringLiteral("塔恩维克工作室");
+    QStringEncoder chinese("GB18030");
+    const QByteArray gb = chinese.encode("2.0|http://d.example/|" + left + "|http://l.example/|" + right
+                                         + "|http://r.example/");
+    ASSERT_FALSE(chinese.hasError());
+    server.answer(200, gb);
+    startAndCheck();
+    EXPECT_EQ(captions(), QStringList({kUpToDate, "http://d.example/", left, "http://l.example/", right,
+                                       "http://r.example/"}));
+    EXPECT_FALSE(w().lbADL->Caption().contains(QChar::ReplacementCharacter));
+
+    checkAgain(("2.0|u|" + left + "|lu|" + right + "|ru").toUtf8());
+    EXPECT_EQ(captions(), QStringList({kUpToDate, "u", left, "lu", right, "ru"}));
+
+    const QStringList defaults = {kUpToDate,    site("/kestrine/kestrine.rar"), kLeftDefault,
+                                  softwarePage(), "By Tarnwick",                homePage()};
+    checkAgain(QByteArray("\xEF\xBB\xBF" "2.1|u|") + left.toUtf8() + "|lu|r|ru");
+    EXPECT_EQ(captions(), defaults);
+    checkAgain("2.5|u|l|lu|r|ru");
+    checkAgain(QByteArray("\xEF\xBB\xBF" "2.1|u|") + gb.mid(4));
+    EXPECT_EQ(captions(), defaults);
+}
+
+// A server that takes the request and closes without a word gets it once; the window goes on
+// at once, as it was.
+TEST_F(UpdateCheck, AServerThatClosesWithoutAReplyIsAskedOnceAndChangesNothing)
+{
+    server.closeUnanswered();
+    const qint64 held = startAndCheck();
+    EXPECT_LT(held, 1000);
+    EXPECT_EQ(captions(), kDesignCaptions);
+    QTest::qWait(300);
+    EXPECT_EQ(server.requests().size(), 1);
+    EXPECT_TRUE(w().form().isVisible());
 }
 
 TEST(UpdateReply, FieldsBlanksAndNumbers)

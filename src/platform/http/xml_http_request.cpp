@@ -1,16 +1,12 @@
 #include "platform/http/xml_http_request.h"
 
 #include "platform/error.h"
+#include "platform/http/http_exchange.h"
 
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QThread>
-#include <QTimer>
-#include <QUrl>
 
 #include <memory>
+#include <optional>
 
 namespace platform {
 namespace {
@@ -25,52 +21,50 @@ QByteArray methodName(const QString& method)
     return method.toLatin1();
 }
 
-// An HTTP status came back: the reply is complete whatever the status says.
-bool answeredByServer(QNetworkReply::NetworkError error)
+bool isWebUrl(const QUrl& url)
 {
-    return error == QNetworkReply::NoError
-        || (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
-        || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+    return url.isValid() && !url.host().isEmpty()
+        && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
 }
 
-struct Exchange {
-    bool complete = false;
-    QByteArray body;
-    QString failure;
-};
-
-// One request and its reply, run on a thread of its own with its own event loop, so that the
-// caller's thread only waits for it. Ends at the latest when the time limit is over.
-Exchange exchange(const QNetworkRequest& request, const QByteArray& method)
+// A text that would end the header line or the head early.
+bool breaksTheHead(const QByteArray& text)
 {
-    Exchange result;
-    QNetworkAccessManager manager;
-    const std::unique_ptr<QNetworkReply> reply(
-        method == "GET" ? manager.get(request) : manager.sendCustomRequest(request, method));
+    return text.contains('\r') || text.contains('\n') || text.contains('\0');
+}
 
-    QEventLoop loop;
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer limit;
-    limit.setSingleShot(true);
-    limit.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    limit.start(XmlHttpRequest::kTimeLimitMs);
-    if (!reply->isFinished())
-        loop.exec();
+// Where a reply sends the request on to: the address its Location names, for a file that moved;
+// nothing for every other reply, which is the one the request gets.
+std::optional<QUrl> movedTo(const QUrl& asked, const HttpReply& reply)
+{
+    static const int moves[] = {301, 302, 303, 307, 308};
+    if (reply.location.isEmpty() || std::find(std::begin(moves), std::end(moves), reply.status) == std::end(moves))
+        return std::nullopt;
+    const QUrl next = asked.resolved(QUrl::fromEncoded(reply.location));
+    // Never on to a local file or another scheme, and never from a secure address to a plain one.
+    if (!isWebUrl(next) || !next.userInfo().isEmpty()
+        || (asked.scheme() == QLatin1String("https") && next.scheme() != QLatin1String("https")))
+        throw Error("The reply moves the file to an address that is not followed: "
+                    + reply.location.left(200).toStdString());
+    return next;
+}
 
-    if (!reply->isFinished()) {
-        reply->abort();
-        result.failure = QStringLiteral("The operation timed out");
-        return result;
+// The reply to the request, the file followed where it moved, all within the time limit. Each
+// request goes out once.
+HttpReply fetch(QByteArray method, QUrl url, const HttpHeaders& headers)
+{
+    const QDeadlineTimer deadline(XmlHttpRequest::kTimeLimitMs, Qt::PreciseTimer);
+    for (int moves = 0;; ++moves) {
+        const HttpReply reply = exchange(method, url, headers, deadline);
+        const std::optional<QUrl> next = movedTo(url, reply);
+        if (!next)
+            return reply;
+        if (moves == XmlHttpRequest::kMaxMoves)
+            throw Error("The file moved too many times");
+        if (reply.status == 303 && method != "HEAD")
+            method = "GET";
+        url = *next;
     }
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid() || !answeredByServer(reply->error())) {
-        result.failure = reply->errorString();
-        return result;
-    }
-    result.complete = true;
-    result.body = reply->readAll();
-    return result;
 }
 } // namespace
 
@@ -79,16 +73,16 @@ void XmlHttpRequest::Open(const QString& method, const QString& url, bool async,
 {
     if (async)
         throw Error("Only synchronous requests are supported");
-    QUrl address(url, QUrl::StrictMode);
-    if (!address.isValid() || address.host().isEmpty()
-        || (address.scheme() != QLatin1String("http") && address.scheme() != QLatin1String("https")))
+    const QUrl address(url, QUrl::StrictMode);
+    if (!isWebUrl(address))
         throw Error("The address is not a web address: " + url.toStdString());
-    if (!user.isEmpty()) {
-        address.setUserName(user);
-        address.setPassword(password);
-    }
-    method_ = methodName(method);
-    url_ = address.toString();
+    if (!user.isEmpty() || !password.isEmpty())
+        throw Error("Signing in to a web host is not supported");
+    const QByteArray name = methodName(method);
+    if (name.isEmpty() || name.contains(' ') || breaksTheHead(name))
+        throw Error("The method is no method: " + method.toStdString());
+    method_ = name;
+    url_ = address;
     headers_.clear();
     body_.clear();
     readyState_ = 1;
@@ -98,25 +92,36 @@ void XmlHttpRequest::setRequestHeader(const QString& name, const QString& value)
 {
     if (readyState_ != 1)
         throw Error("The request is not opened");
-    headers_.append({name.toLatin1(), value.toLatin1()});
+    const QByteArray header = name.toLatin1();
+    const QByteArray text = value.toLatin1();
+    if (header.isEmpty() || header.contains(':') || header.contains(' ') || breaksTheHead(header)
+        || breaksTheHead(text))
+        throw Error("The header cannot be sent: " + name.toStdString());
+    headers_.append({header, text});
 }
 
 void XmlHttpRequest::Send()
 {
     if (readyState_ != 1)
         throw Error("The request is not opened");
-    QNetworkRequest request{QUrl(url_)};
-    for (const auto& [name, value] : headers_)
-        request.setRawHeader(name, value);
 
-    Exchange result;
-    const std::unique_ptr<QThread> worker(QThread::create([&] { result = exchange(request, method_); }));
+    // The exchange runs on a thread of its own, so that this thread only waits: it takes no
+    // input, runs no timers and paints nothing meanwhile.
+    std::optional<HttpReply> reply;
+    std::string failure;
+    const std::unique_ptr<QThread> worker(QThread::create([&] {
+        try {
+            reply = fetch(method_, url_, headers_);
+        } catch (const std::exception& e) {
+            failure = e.what();
+        }
+    }));
     worker->start();
     worker->wait();
 
-    if (!result.complete)
-        throw Error(result.failure.toStdString());
-    body_ = result.body;
+    if (!reply)
+        throw Error(failure.empty() ? "The request failed" : failure);
+    body_ = reply->body;
     readyState_ = 4;
 }
 

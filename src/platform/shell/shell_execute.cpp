@@ -25,9 +25,7 @@ LONG ShellExecuteA(HWND, const QString& verb, const QString& file, const QString
     if (!verb.isEmpty() && verb.compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
         return SE_ERR_NOASSOC;
 
-    QString target = webAddressIn(file);
-    if (target.isEmpty())
-        target = existingLocalPath(file);
+    const QString target = isWebAddress(file) ? file : existingLocalPath(file);
     if (target.isEmpty())
         return SE_ERR_FNF;
     return shell::launch({shell::Launch::Kind::Open, target, {}}) ? kOpened : SE_ERR_ACCESSDENIED;

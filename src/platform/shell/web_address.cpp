@@ -2,31 +2,35 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
-// Blanks and control characters, which a browser drops around an address.
-bool isSpaceOrControl(QChar c)
+// Blanks of every kind, control characters, and the invisible ones that steer or hide text
+// (zero-width marks, direction overrides, the byte-order mark): none belongs in an address.
+bool isBlankOrControl(QChar c)
 {
-    return c.unicode() <= 0x20;
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
 }
 } // namespace
 
-QString webAddressIn(const QString& text)
+bool isWebAddress(const QString& text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isSpaceOrControl(text[begin]))
-        ++begin;
-    while (end > begin && isSpaceOrControl(text[end - 1]))
-        --end;
-    const QString address = text.mid(begin, end - begin);
-
-    const QUrl url(address, QUrl::StrictMode);
+    if (text.isEmpty() || std::any_of(text.begin(), text.end(), isBlankOrControl))
+        return false;
+    const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme();
-    if (!url.isValid() || url.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return {};
-    return address;
+    return url.isValid() && !url.host().isEmpty()
+        && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
 } // namespace platform

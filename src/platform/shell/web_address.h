@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// The web address the text holds, read as a browser reads a typed address: blanks, tabs and line
-// breaks around it do not count. Empty when the text holds no web address.
-QString webAddressIn(const QString& text);
+// The text, exactly as it is, is a web address. A blank or a control character anywhere in it,
+// at its ends included, makes it none: it is never cut down to the address it holds.
+bool isWebAddress(const QString& text);
 
 } // namespace platform

@@ -57,6 +57,7 @@ TEST_F(ShellExecute, AWebAddressOpensAsItIsAndNothingElseOpens)
 {
     EXPECT_GT(ShellExecuteA(7, "open", "http://127.0.0.1:8080/plus/softurl.php?soft=k&url=http://h", "", "", SW_SHOW), 32);
     EXPECT_GT(ShellExecuteA(7, "Open", "https://h.example/a%20b", "", "", SW_SHOW), 32);
+    EXPECT_EQ(ShellExecuteA(7, "open", "https://h.example/a\r\n", "", "", SW_SHOW), SE_ERR_FNF);
     ASSERT_EQ(launched.size(), 2);
     EXPECT_EQ(launched[0].target, "http://127.0.0.1:8080/plus/softurl.php?soft=k&url=http://h");
     EXPECT_EQ(launched[1].target, "https://h.example/a%20b");
@@ -72,12 +73,14 @@ TEST_F(ShellExecute, AWebAddressOpensAsItIsAndNothingElseOpens)
 
 TEST(WebAddress, OnlyHttpAndHttpsWithAHostAndNothingAroundCounts)
 {
-    EXPECT_EQ(webAddressIn("http://h/x\r\n"), "http://h/x");
-    EXPECT_EQ(webAddressIn(" \thttps://h:81/x?a=1 "), "https://h:81/x?a=1");
-    EXPECT_EQ(webAddressIn("HTTP://H/"), "HTTP://H/");
+    for (const char* text : {"https://h:81/x?a=1", "HTTP://H/", "http://h/a%20b#c", "http://127.0.0.1:8080/"})
+        EXPECT_TRUE(isWebAddress(text)) << text;
     for (const char* text : {"", "          ", "h/x", "www.h.com", "file:///etc/passwd", "http:///x",
-                             "mailto:a@h", "\\home\\x\\a.txt", "http://h/a b", "http://h/a\nb"})
-        EXPECT_TRUE(webAddressIn(text).isEmpty()) << text;
+                             "mailto:a@h", "\\home\\x\\a.txt", "http://h/a b", "http://h/a\nb",
+                             "http://h/x\r\n", " \thttps://h:81/x?a=1 ", "http://h/\x7f", "http://h/\x01"})
+        EXPECT_FALSE(isWebAddress(text)) << text;
+    EXPECT_FALSE(isWebAddress(QStringLiteral("http://h/\u2028")));
+    EXPECT_FALSE(isWebAddress(QStringLiteral("http://h/\u200B")));
 }
 
 // The path is everything after the program's name and its blanks, trailing blanks dropped, and
