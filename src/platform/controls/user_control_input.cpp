@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace platform {
 namespace {
 
@@ -206,11 +208,12 @@ void UserControl::watchInput()
 void UserControl::focusInEvent(QFocusEvent* e)
 {
     QWidget::focusInEvent(e);
-    if (e->reason() == Qt::ActiveWindowFocusReason && holdsFocus_)
+    if (e->reason() == Qt::ActiveWindowFocusReason && holdsFocus_ && !focusGiven_)
         return;
     holdsFocus_ = true;
-    focusFromKeyboard_ = (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)
-        && lastInputWasTab();
+    const bool given = std::exchange(focusGiven_, false);
+    focusFromKeyboard_ = given
+        || ((e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason) && lastInputWasTab());
     if (e->reason() == Qt::MouseFocusReason) {
         focusPending_ = true;
         QMetaObject::invokeMethod(this, [this] { deliverPendingFocus(); }, Qt::QueuedConnection);
@@ -230,6 +233,21 @@ void UserControl::focusOutEvent(QFocusEvent* e)
         return;
     }
     UserControl_ExitFocus();
+}
+
+void UserControl::SetFocus()
+{
+    if (!isEnabled())
+        return;
+    if (hasFocus()) {
+        // Qt sends nothing for a focus the control already holds: it is marked here.
+        holdsFocus_ = true;
+        focusFromKeyboard_ = true;
+        UserControl_EnterFocus();
+        return;
+    }
+    focusGiven_ = true;
+    setFocus(Qt::OtherFocusReason);
 }
 
 void UserControl::deliverPendingFocus()
