@@ -173,9 +173,11 @@ TEST_F(Desktop, DownOpensTheNextDocumentAndTheDeleteQuestionAnswersTheFramedButt
     ASSERT_TRUE(s.waitFor([&] { return s.windows().size() == 1; }));
     EXPECT_TRUE(exists("Alpha") && exists("Beta") && exists("Gamma"));
 
-    // Enter on the framed 确定 deletes the open document: the one Down opened.
+    // Enter on the framed 确定 deletes the open document: the one Down opened. The frame 取消
+    // showed at the last showing is gone.
     dialog = ask();
     ASSERT_TRUE(dialog.valid());
+    EXPECT_FALSE(framed(dialog, kDialogCancelFace));
     s.key("Return");
     EXPECT_TRUE(s.waitFor([&] { return !exists("Beta"); }));
     EXPECT_TRUE(exists("Alpha") && exists("Gamma"));

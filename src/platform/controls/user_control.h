@@ -118,11 +118,13 @@ protected:
     void keyReleaseEvent(QKeyEvent*) override;
     void focusInEvent(QFocusEvent*) override;
     void focusOutEvent(QFocusEvent*) override;
+    void hideEvent(QHideEvent*) override;
 
 private:
     void applyMask();
     void fitImage() const;   // the image follows the size even while no resize event comes
     void deliverPendingFocus();
+    void loseFocus();
     static void watchInput();   // notes whether the last input was the Tab key
 
     mutable QImage image_;

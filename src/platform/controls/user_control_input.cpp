@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -204,7 +205,8 @@ void UserControl::watchInput()
 }
 
 // Focus moves between the controls of a window; the window itself losing and regaining
-// activation leaves the control that holds the focus as it is.
+// activation leaves the control that holds the focus as it is. A window that is hidden takes
+// the focus from its control for good, so that nothing of it shows at the window's next showing.
 void UserControl::focusInEvent(QFocusEvent* e)
 {
     QWidget::focusInEvent(e);
@@ -225,8 +227,19 @@ void UserControl::focusInEvent(QFocusEvent* e)
 void UserControl::focusOutEvent(QFocusEvent* e)
 {
     QWidget::focusOutEvent(e);
-    if (e->reason() == Qt::ActiveWindowFocusReason)
-        return;
+    if (e->reason() != Qt::ActiveWindowFocusReason)
+        loseFocus();
+}
+
+void UserControl::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    if (!e->spontaneous() && holdsFocus_ && !window()->isVisible())
+        loseFocus();
+}
+
+void UserControl::loseFocus()
+{
     holdsFocus_ = false;
     if (focusPending_) {
         focusPending_ = false;
