@@ -1,6 +1,7 @@
 // The message dialog at the keyboard: every showing starts on its first shown button, marked with
 // its focus frame, and Tab, Enter and Space answer the button that is marked, whatever the last
 // showing left behind.
+#include "mainwindow/focus_frame.h"
 #include "mainwindow/main_window_fixture.h"
 
 #include "controls/ibutton.h"
@@ -18,30 +19,7 @@
 namespace {
 
 using testsupport::Answer;
-
-// Whether the button's face is one of its state frames with the dotted focus rectangle three
-// pixels inside its edge, and nothing else, drawn over it.
-bool framed(const controls::iButton* button)
-{
-    const QImage strip = button->BackPicture()->image().convertToFormat(QImage::Format_RGB32);
-    const QImage face = button->image().convertToFormat(QImage::Format_RGB32);
-    const int w = strip.width() / 5;
-    const auto onOutline = [&](int x, int y) {
-        return ((x == 3 || x == face.width() - 4) && y >= 3 && y <= face.height() - 4)
-            || ((y == 3 || y == face.height() - 4) && x >= 3 && x <= face.width() - 4);
-    };
-    for (int state = 0; state < 4; ++state) {
-        const QImage frame = strip.copy(state * w, 0, w, strip.height());
-        int outline = 0, elsewhere = 0;
-        for (int y = 0; y < face.height() && y < frame.height(); ++y)
-            for (int x = 0; x < face.width() && x < frame.width(); ++x)
-                if ((face.pixel(x, y) ^ frame.pixel(x, y)) & 0xFFFFFF)
-                    ++(onOutline(x, y) ? outline : elsewhere);
-        if (elsewhere == 0)
-            return outline > 0;
-    }
-    return false;
-}
+using testsupport::framed;
 
 // What the person meets as the dialog opens.
 struct Opening {

@@ -3,10 +3,13 @@
 // document only when the person picks another category in it, and the keys reach the box the
 // next step needs.
 #include "mainwindow/document_library.h"
+#include "mainwindow/focus_frame.h"
 #include "mainwindow/main_window_fixture.h"
 
 #include "controls/ibutton.h"
+#include "platform/controls/form.h"
 #include "platform/controls/label.h"
+#include "platform/controls/modal.h"
 #include "platform/controls/picture_box.h"
 #include "platform/controls/rich_text_box.h"
 #include "platform/controls/text_box.h"
@@ -81,7 +84,22 @@ protected:
         return folder.scalar("select TypeName from Types, Log where Log.Type = Types.ID and Title='" + title + "'")
             .toString();
     }
-    static QWidget* focused() { return QApplication::focusWidget(); }
+    // Where the keys go, once the main window has the keyboard.
+    QWidget* focused()
+    {
+        QTest::qWaitFor([this] { return QApplication::activeWindow() == &w().form(); }, 2000);
+        return QApplication::focusWidget();
+    }
+
+    // The person waits for the dialog to take the keyboard before answering, as on a screen.
+    void waitForEachWindow()
+    {
+        const platform::ModalShownHook person = platform::onModalShown({});
+        platform::onModalShown([person](QWidget* window) {
+            EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000));
+            person(window);
+        });
+    }
 };
 
 TEST_F(Keyboard, TheArrowKeysOpenTheDocumentTheyMarkAndDeleteTakesThatOne)
@@ -221,8 +239,12 @@ TEST_F(Keyboard, TheNextKeysReachTheTitleAfterNewAndTheNameBoxAfterARefusedName)
     click(w().cmdTypeAdd);
     answer({Answer::Ok, Answer::Ok});
     QTest::keyClicks(focused(), "??");
-    click(w().cmdTypeSave);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    ASSERT_EQ(focused(), w().cmdTypeSave);
+    waitForEachWindow();
+    QTest::keyClick(focused(), Qt::Key_Return);
     ASSERT_EQ(focused(), w().txtTypeName);
+    EXPECT_FALSE(framed(w().cmdTypeSave));   // the frame goes with the focus
     QTest::keyClicks(focused(), "work");
     click(w().cmdTypeSave);
     ASSERT_EQ(focused(), w().txtTypeName);
