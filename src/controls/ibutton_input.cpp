@@ -129,8 +129,9 @@ void iButton::UserControl_KeyPress(short KeyAscii)
     fire(KeyPress, KeyAscii);
 }
 
-// Only a focus that keyboard navigation brought shows the rectangle: not one that comes with a
-// mouse press, with the window's first showing, or from a focused button that was hidden.
+// Only a focus that keyboard navigation brought, or that the program gave (SetFocus), shows the
+// rectangle: not one that comes with a mouse press, with the window's first showing, or from a
+// focused button that was hidden.
 void iButton::UserControl_EnterFocus()
 {
     cMouseAction(GetButtonState(), true);

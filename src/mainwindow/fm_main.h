@@ -92,6 +92,9 @@ public:
     void ListFolder_ItemClick(const ListItemPtr& Item);
     void cmdQuery_Click();
     void LoadDocumentList();
+    // After a leave that was refused: the list marks the item numbered so (the current category
+    // or document), or none when nothing numbered so is listed.
+    static void MarkCurrent(platform::ListView& list, const QString& number);
 
     // ---- opening a document, the editor's states
     void listTxt_ItemClick(const ListItemPtr& Item);

@@ -183,9 +183,12 @@ private:
 
 void fmMain::ListFolder_ItemClick(const ListItemPtr& Item)
 {
-    // A pending edit is asked about first; a save that fails keeps everything as it is.
-    if (!ConfirmLeaveEdit())
+    // A pending edit is asked about first; a save that fails keeps everything as it is, and the
+    // list marks the category that stays current, not the one clicked.
+    if (!ConfirmLeaveEdit()) {
+        MarkCurrent(*ListFolder, lbFolderID->Caption());
         return;
+    }
     SetEditMode(false);
 
     // An empty list or an item without a name or number makes nothing current.
@@ -207,6 +210,11 @@ void fmMain::ListFolder_ItemClick(const ListItemPtr& Item)
     shared::ResumeNext next;
     next([&] { EnsureTypeFolder(Item->Text()); });
     cmdQuery_Click();
+}
+
+void fmMain::MarkCurrent(platform::ListView& list, const QString& number)
+{
+    list.setSelectedItem(number.isEmpty() ? nullptr : list.FindItem(number, platform::lvwTag));
 }
 
 // The reload empties the editor: a pending edit is asked about first, and a save that fails

@@ -48,8 +48,10 @@ void fmMain::listTxt_ItemClick(const ListItemPtr& itemClicked)
 
     bool mayLeave = false;
     next([&] { mayLeave = ConfirmLeaveEdit(); });
-    if (!mayLeave)
+    if (!mayLeave) {
+        next([&] { MarkCurrent(*listTxt, lbTxtID->Caption()); });
         return;
+    }
     ListItemPtr Item;
     next([&] { Item = itemInList(*listTxt, clicked); });
 
@@ -115,11 +117,10 @@ void fmMain::SetEditMode(bool editing)
         lbLen->setCaption(QStringLiteral("分类："));
         IsEditing = true;
         ComboType->setVisible(true);
-        if (!lbFolderID->Caption().isEmpty()) {
-            // With no category marked in the list the box keeps the category it shows.
-            if (const ListItemPtr current = ListFolder->SelectedItem())
-                takeListEntry(*ComboType, current->Text());
-        }
+        // The box starts at the current category, whatever the category list marks, so that a
+        // document moves only to a category the person picks in the box itself.
+        if (!lbFolderID->Caption().isEmpty())
+            takeListEntry(*ComboType, lbFolderName->Caption());
     } else {
         IsEditing = false;
         pboxTxtSave->setVisible(false);
@@ -149,6 +150,8 @@ void fmMain::cmdAdd_Click()
     lbTxtID->setCaption(QString());
     lbTxtName->setCaption(QString());
     SetEditMode(true);
+    // The new document's title is what the person types first.
+    txtTitle->setFocus();
 }
 
 void fmMain::LoadDefaultStyle()

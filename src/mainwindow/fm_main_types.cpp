@@ -141,6 +141,7 @@ bool fmMain::CheckTypeName()
         txtTypeName->setText(txtTypeName->Text().remove(QString::fromLatin1(text)));
     if (Trim(txtTypeName->Text()).isEmpty()) {
         Module1::ShowInfo(QStringLiteral("请输入分类名称！"));
+        txtTypeName->setFocus();   // the next keys mend the name
         return false;
     }
     return true;
@@ -153,8 +154,10 @@ void fmMain::cmdTypeSave_Click()
 
     if (!next.value([&] { return CheckTypeName(); }, false))
         return;
-    if (nameTaken(next, name()))
+    if (nameTaken(next, name())) {
+        txtTypeName->setFocus();
         return;
+    }
 
     // The row and then its folder: a category is added whole, or nothing of it stays. A name
     // that cannot be a folder of its own under the root is never added.
@@ -191,8 +194,10 @@ void fmMain::cmdTypeUpdate_Click()
     if (!next.value([&] { return CheckTypeName(); }, false))
         return;
     // The category's own row does not count, so a change of letter case alone is accepted.
-    if (nameTaken(next, name(), category->number))
+    if (nameTaken(next, name(), category->number)) {
+        txtTypeName->setFocus();
         return;
+    }
     const QString renamed = name();
     const QString oldPath = CategoryPath(category->folder);
     const QString newPath = CategoryPath(renamed);

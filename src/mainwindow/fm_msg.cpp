@@ -111,11 +111,25 @@ namespace Module1 {
 bool MsgAnswer = false;
 
 namespace {
+// Every showing starts on its first shown button in the tab order, marked, so that Enter and
+// Space answer the button the person sees: never one that kept the focus from the last showing.
+void focusFirstButton(platform::Form& form)
+{
+    for (QWidget* w = form.nextInFocusChain(); w && w != &form; w = w->nextInFocusChain()) {
+        auto* button = qobject_cast<controls::iButton*>(w);
+        if (button && button->isVisibleTo(&form) && button->isEnabled()) {
+            button->SetFocus();
+            return;
+        }
+    }
+}
+
 // Owned by the main window: the window manager keeps the dialog above it.
 void showModally(mainwindow::FmMsg& dialog)
 {
     QWidget* owner = mainwindow::messageOwner();
     platform::Form& form = dialog.form();
+    focusFirstButton(form);
     form.winId();
     if (QWindow* window = form.windowHandle())
         window->setTransientParent(owner ? owner->windowHandle() : nullptr);

@@ -1,5 +1,6 @@
 #include "platform/controls/label.h"
 
+#include "platform/controls/label_lines.h"
 #include "platform/controls/layout_keys.h"
 
 #include <QMouseEvent>
@@ -31,10 +32,28 @@ void Label::applyLayout(const QJsonObject& o)
 void Label::setCaption(const QString& caption)
 {
     caption_ = caption;
+    showCaption();
+}
+
+void Label::showCaption()
+{
     // A CR LF pair is one line break on screen.
-    QString shown = caption;
+    QString shown = caption_;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    setText(shown);
+    setText(LinesThatFit(shown, font(), contentsRect().size(), wordWrap()));
+}
+
+void Label::resizeEvent(QResizeEvent* e)
+{
+    MouseControl<QLabel>::resizeEvent(e);
+    showCaption();
+}
+
+void Label::changeEvent(QEvent* e)
+{
+    MouseControl<QLabel>::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        showCaption();
 }
 
 void Label::setFontUnderline(bool underline)

@@ -28,8 +28,12 @@ public:
 
 protected:
     void paintBackColor(LONG ole) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    void showCaption();   // what of the caption the box holds
+
     QString caption_;
     int backStyle_ = 1;
     int alignment_ = 0;

@@ -8,10 +8,12 @@
 #include <QHeaderView>
 #include <QDrag>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -195,6 +197,15 @@ void ListView::setSelectedItem(const ListItemPtr& item)
     selectRow(item->row_, true);
 }
 
+ListItemPtr ListView::FindItem(const QString& text, int where) const
+{
+    for (const ListItemPtr& item : rows_) {
+        if ((where == lvwTag ? item->Tag() : item->Text()) == text)
+            return item;
+    }
+    return nullptr;
+}
+
 void ListView::itemChanged(const ListItem& item)
 {
     model_->cellChanged(item.row_);
@@ -238,10 +249,16 @@ void ListView::startDrag(Qt::DropActions)
     QMimeData* data = dragData();
     if (!data)
         return;
+    const ListItemPtr dragged = SelectedItem();
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
     // Offered as a copy only: whoever takes it never removes the item.
     drag->exec(Qt::CopyAction, Qt::CopyAction);
+    // The press that began the drag marked the dragged item, but a drag is no click: unless the
+    // drop changed the list, the mark goes back to the item the window was told of.
+    const ListItemPtr before = std::exchange(markedAtPress_, nullptr);
+    if (before && before->owner_ == this && dragged && dragged->owner_ == this && SelectedItem() == dragged)
+        setSelectedItem(before);
 }
 
 int ListView::HitTest(const QPoint& client) const
@@ -258,6 +275,7 @@ void ListView::paintForeColor(LONG ole) { paintRole(this, QPalette::Text, ole); 
 
 void ListView::mousePressEvent(QMouseEvent* e)
 {
+    markedAtPress_ = SelectedItem();
     QTreeView::mousePressEvent(e);
     raiseMouse(onMouseDown, e);
 }
@@ -281,6 +299,16 @@ void ListView::mouseDoubleClickEvent(QMouseEvent* e)
     QTreeView::mouseDoubleClickEvent(e);
     if (e->button() == Qt::LeftButton && onDblClick)
         onDblClick();
+}
+
+// The keyboard selects as a click does, so the window opens what the list now marks.
+void ListView::keyPressEvent(QKeyEvent* e)
+{
+    const ListItemPtr before = SelectedItem();
+    QTreeView::keyPressEvent(e);
+    const ListItemPtr after = SelectedItem();
+    if (after && after != before && onItemClick)
+        onItemClick(after);
 }
 
 } // namespace platform

@@ -22,6 +22,10 @@ namespace platform {
 
 class ListViewModel;
 
+// Where FindItem looks.
+inline constexpr int lvwText = 0;
+inline constexpr int lvwTag = 2;
+
 class ListView : public OLEDropControl<Control<QTreeView>> {
 public:
     explicit ListView(QWidget* parent = nullptr);
@@ -60,6 +64,9 @@ public:
 
     ListItemPtr SelectedItem() const;   // none when nothing is selected
     void setSelectedItem(const ListItemPtr& item);
+    // The first item whose text (lvwText) or tag (lvwTag) is the given text, whole and in the
+    // same letter case; none when no item has it.
+    ListItemPtr FindItem(const QString& text, int where = lvwText) const;
 
     ImageList* SmallIcons() const { return smallIcons_; }
     void setSmallIcons(ImageList* images);
@@ -77,7 +84,9 @@ public:
     // The item at a point of the list's client area in pixels: its index from 0, -1 for none.
     int HitTest(const QPoint& client) const;
 
-    std::function<void(const ListItemPtr&)> onItemClick;   // a user's click on an item
+    // A user's click on an item, or the keyboard selecting one (arrows, Home, End, Page Up and
+    // Down, typing its first letters): what the list marks is always what the window was told.
+    std::function<void(const ListItemPtr&)> onItemClick;
     std::function<void()> onClick;
     std::function<void()> onDblClick;
     MouseHandler onMouseDown;
@@ -91,6 +100,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
@@ -111,6 +121,7 @@ private:
     QPointer<ImageList> smallIcons_;
     int labelEdit_ = 0;
     int dragMode_ = vbOLEDragManual;
+    ListItemPtr markedAtPress_;   // the selected item when the last press began
     Columns columns_{this};
     Items items_{this};
 };

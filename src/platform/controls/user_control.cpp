@@ -5,6 +5,7 @@
 #include "platform/window/ole_color.h"
 #include "platform/window/twips.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QPainter>
 #include <QRegion>
@@ -40,6 +41,13 @@ UserControl::UserControl(QWidget* parent) : QWidget(parent), hdc_(nextDeviceCont
     hwndOf(this);
     setFocusPolicy(Qt::StrongFocus);
     watchInput();
+    // The focus a control kept while its window was inactive may go to another control of the
+    // window without the control hearing of it, when the focus is moved before the window is
+    // active again: the control then gives it up as if told.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (holdsFocus_ && now && now != this && now->window() == window())
+            loseFocus();
+    });
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QWidget::setFont(font_.toQFont());

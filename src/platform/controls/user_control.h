@@ -64,6 +64,11 @@ public:
 
     QTimer& Timer1() { return timer1_; }
 
+    // The program hands the control the focus: a focus that comes with no press, which the
+    // control marks as it marks keyboard navigation. A control whose window is not active yet
+    // gets it, so marked, when the window is activated.
+    void SetFocus();
+
     // Loads and saves the instance: the extent pair ("_extentx", "_extenty", twips) is the
     // surface's own, everything else is the control's.
     void readProperties(const PropertyBag& bag);
@@ -113,11 +118,13 @@ protected:
     void keyReleaseEvent(QKeyEvent*) override;
     void focusInEvent(QFocusEvent*) override;
     void focusOutEvent(QFocusEvent*) override;
+    void hideEvent(QHideEvent*) override;
 
 private:
     void applyMask();
     void fitImage() const;   // the image follows the size even while no resize event comes
     void deliverPendingFocus();
+    void loseFocus();
     static void watchInput();   // notes whether the last input was the Tab key
 
     mutable QImage image_;
@@ -139,6 +146,7 @@ private:
     bool focusPending_ = false;
     bool holdsFocus_ = false;
     bool focusFromKeyboard_ = false;
+    bool focusGiven_ = false;   // SetFocus was called and its focus has not arrived yet
 };
 
 } // namespace platform

@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <utility>
 
 namespace platform {
 namespace {
@@ -202,15 +205,17 @@ void UserControl::watchInput()
 }
 
 // Focus moves between the controls of a window; the window itself losing and regaining
-// activation leaves the control that holds the focus as it is.
+// activation leaves the control that holds the focus as it is. A window that is hidden takes
+// the focus from its control for good, so that nothing of it shows at the window's next showing.
 void UserControl::focusInEvent(QFocusEvent* e)
 {
     QWidget::focusInEvent(e);
-    if (e->reason() == Qt::ActiveWindowFocusReason && holdsFocus_)
+    if (e->reason() == Qt::ActiveWindowFocusReason && holdsFocus_ && !focusGiven_)
         return;
     holdsFocus_ = true;
-    focusFromKeyboard_ = (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)
-        && lastInputWasTab();
+    const bool given = std::exchange(focusGiven_, false);
+    focusFromKeyboard_ = given
+        || ((e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason) && lastInputWasTab());
     if (e->reason() == Qt::MouseFocusReason) {
         focusPending_ = true;
         QMetaObject::invokeMethod(this, [this] { deliverPendingFocus(); }, Qt::QueuedConnection);
@@ -222,14 +227,40 @@ void UserControl::focusInEvent(QFocusEvent* e)
 void UserControl::focusOutEvent(QFocusEvent* e)
 {
     QWidget::focusOutEvent(e);
-    if (e->reason() == Qt::ActiveWindowFocusReason)
-        return;
+    if (e->reason() != Qt::ActiveWindowFocusReason)
+        loseFocus();
+}
+
+void UserControl::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    if (!e->spontaneous() && holdsFocus_ && !window()->isVisible())
+        loseFocus();
+}
+
+void UserControl::loseFocus()
+{
     holdsFocus_ = false;
     if (focusPending_) {
         focusPending_ = false;
         return;
     }
     UserControl_ExitFocus();
+}
+
+void UserControl::SetFocus()
+{
+    if (!isEnabled())
+        return;
+    if (hasFocus()) {
+        // Qt sends nothing for a focus the control already holds: it is marked here.
+        holdsFocus_ = true;
+        focusFromKeyboard_ = true;
+        UserControl_EnterFocus();
+        return;
+    }
+    focusGiven_ = true;
+    setFocus(Qt::OtherFocusReason);
 }
 
 void UserControl::deliverPendingFocus()

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTextLayout>
+
+#include <cmath>
 
 using namespace platform;
 
@@ -19,6 +22,49 @@ TEST(Label, ShowsItsCaptionAsPlainTextWithCrLfAsOneBreak)
     EXPECT_EQ(label.Caption(), "a<b>\r\nc");
     EXPECT_EQ(label.text(), "a<b>\nc");
     EXPECT_EQ(label.textFormat(), Qt::PlainText);
+}
+
+// A caption longer than its box shows the lines the box holds whole, the last cut short with
+// "…"; one that fits shows as it is, and a new size or font fits it again.
+TEST(Label, ACaptionLongerThanItsBoxShowsTheLinesTheBoxHoldsOnce)
+{
+    QWidget window;
+    window.resize(400, 300);
+    Label& label = *new Label(&window);
+    window.show();
+    QFont bold = label.font();
+    bold.setBold(true);
+    label.setFont(bold);
+    label.Move(0, 0, 2295, 255);   // one line high
+    const QFontMetrics metrics(bold);
+    const QString name = QString(40, QChar(0x957F));   // 长 forty times
+    label.setCaption(name);
+    EXPECT_EQ(label.Caption(), name);
+    EXPECT_EQ(label.text().count(u'\n'), 0);
+    EXPECT_TRUE(label.text().endsWith(QChar(0x2026)));
+    EXPECT_LE(metrics.horizontalAdvance(label.text()), label.contentsRect().width());
+    EXPECT_TRUE(name.startsWith(label.text().chopped(1)));
+
+    label.setCaption("Notes");
+    EXPECT_EQ(label.text(), "Notes");
+    label.setCaption("Notes\r\nWork");
+    EXPECT_EQ(label.text(), "Notes Work");   // all of it, on the one line there is
+
+    // Two lines high: two lines shown, the second cut short; wide enough again: all of it.
+    label.setCaption(name);
+    QTextLayout one(name.left(1), bold);
+    one.beginLayout();
+    QTextLine line = one.createLine();
+    line.setLineWidth(1000);
+    const int lineHeight = int(std::ceil(line.height())) + metrics.leading();
+    one.endLayout();
+    label.Move(0, 0, 2295, 15 * (2 * lineHeight + 1));
+    const QStringList lines = label.text().split(u'\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(name.startsWith(lines[0]));
+    EXPECT_TRUE(lines[1].endsWith(QChar(0x2026)));
+    label.setWidth(15 * (metrics.horizontalAdvance(name) + 20));
+    EXPECT_EQ(label.text(), name);
 }
 
 TEST(Label, ClicksAndMovesReachItsHandlersAndNotItsContainer)

@@ -88,6 +88,36 @@ TEST_F(ShownList, AUserClickSelectsTheItemAndRaisesItemClick)
     EXPECT_FALSE(list->ListItems().Item(3)->Selected());
 }
 
+// The keyboard selects as a click does; a key that moves nothing raises nothing.
+TEST_F(ShownList, KeysThatMoveTheSelectionRaiseItemClickForTheItemTheyMark)
+{
+    list->ColumnHeaders().Add("title", 4500);
+    for (const char* t : {"apple", "berry", "cherry", "date"})
+        list->ListItems().Add(t);
+    std::vector<QString> clicked;
+    list->onItemClick = [&](const ListItemPtr& item) { clicked.push_back(item->Text()); };
+    list->setFocus();
+
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_End, Qt::Key_Down, Qt::Key_Home, Qt::Key_PageDown,
+                        Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Right})
+        QTest::keyClick(list, key);
+    QTest::keyClicks(list, "c");   // the first letters of an item
+    EXPECT_EQ(clicked, (std::vector<QString>{"berry", "date", "apple", "date", "apple", "cherry"}));
+    EXPECT_EQ(list->SelectedItem()->Text(), "cherry");
+}
+
+TEST_F(ShownList, FindItemLooksUpAWholeTextOrTag)
+{
+    list->ColumnHeaders().Add("title", 4500);
+    list->ListItems().Add("Notes")->setTag("7");
+    list->ListItems().Add("notes")->setTag("");
+    EXPECT_EQ(list->FindItem("notes")->Index(), 2);
+    EXPECT_EQ(list->FindItem("7", lvwTag)->Text(), "Notes");
+    EXPECT_EQ(list->FindItem("", lvwTag)->Text(), "notes");
+    EXPECT_EQ(list->FindItem("Note"), nullptr);
+    EXPECT_EQ(list->FindItem("17", lvwTag), nullptr);
+}
+
 TEST_F(ShownList, SelectedItemIsTheFirstAddedUntilChangedAndNoneWhenNothingIsSelected)
 {
     list->ColumnHeaders().Add("title", 4500);
