@@ -1,7 +1,11 @@
 #include "support/outside_faults.h"
 
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <sqlite3.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 #include <QFile>
 
@@ -104,6 +108,55 @@ void Mount::fill() const
     // The last bytes, one at a time, so that not even one more fits.
     while (filler.write("f", 1) == 1) {
     }
+}
+
+namespace {
+// Adds and takes away flags of one entry; the reason when the system refuses.
+QString changeFlags(const QString& nativePath, int add, int remove)
+{
+    const int fd = ::open(QFile::encodeName(nativePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QStringLiteral("cannot open ") + nativePath + ": " + QString::fromLocal8Bit(std::strerror(errno));
+    int flags = 0;
+    QString why;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0)
+        why = QStringLiteral("cannot read the file system's flags here: ");
+    else if (flags = (flags | add) & ~remove; ::ioctl(fd, FS_IOC_SETFLAGS, &flags) != 0)
+        why = QStringLiteral("cannot set the file system's flags here: ");
+    if (!why.isEmpty())
+        why += QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    return why;
+}
+} // namespace
+
+FileFlag FileFlag::immutable(const QString& nativePath)
+{
+    return FileFlag(nativePath, FS_IMMUTABLE_FL);
+}
+
+FileFlag FileFlag::appendOnly(const QString& nativePath)
+{
+    return FileFlag(nativePath, FS_APPEND_FL);
+}
+
+FileFlag::FileFlag(const QString& nativePath, int flag) : path_(nativePath)
+{
+    why_ = changeFlags(nativePath, flag, 0);
+    if (why_.isEmpty())
+        added_ = flag;
+}
+
+FileFlag::FileFlag(FileFlag&& other) noexcept
+    : path_(std::move(other.path_)), added_(other.added_), why_(std::move(other.why_))
+{
+    other.added_ = 0;
+}
+
+FileFlag::~FileFlag()
+{
+    if (added_ != 0)
+        changeFlags(path_, 0, added_);
 }
 
 } // namespace testsupport

@@ -1,7 +1,8 @@
 #pragma once
 // Faults from outside the program, for the tests that show nothing is lost under them: another
-// program holding the database's write lock, and folders mounted as a small full disk or as a
-// read-only view. Mounting needs root; where it is not permitted the test says why and skips.
+// program holding the database's write lock, folders mounted as a small full disk or as a
+// read-only view, and files or folders made immutable or append-only. Mounting and those flags
+// need root; where they are not permitted the test says why and skips.
 #include <QString>
 
 struct sqlite3;
@@ -52,6 +53,30 @@ private:
     QString folder_;
     bool mounted_ = false;
     int layers_ = 0;
+    QString why_;
+};
+
+// A file or folder made immutable or append-only for the life of the object, as chattr +i and
+// +a do (through the file system's flags), and given its flags back afterwards. ok() is false
+// (with the reason in whyNot()) where the process or the file system does not permit it.
+class FileFlag {
+public:
+    static FileFlag immutable(const QString& nativePath);
+    static FileFlag appendOnly(const QString& nativePath);
+
+    ~FileFlag();
+    FileFlag(FileFlag&& other) noexcept;
+    FileFlag(const FileFlag&) = delete;
+    FileFlag& operator=(const FileFlag&) = delete;
+    FileFlag& operator=(FileFlag&&) = delete;
+
+    bool ok() const { return added_ != 0; }
+    const QString& whyNot() const { return why_; }
+
+private:
+    FileFlag(const QString& nativePath, int flag);
+    QString path_;
+    int added_ = 0;
     QString why_;
 };
 
