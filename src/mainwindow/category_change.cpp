@@ -81,6 +81,7 @@ void CategoryNote::forget()
 std::optional<CategoryChange> ResolveCategoryChange(shared::ResumeNext& next)
 {
     const QString root = LibraryRoot();
+    next([&] { platform::HeldFile::clearAbandoned(root, kNote); });
     using Note = std::optional<platform::FoundFile>;
     const Note note = next.value([&] { return platform::ReadFileIfAny(root, kNote); }, Note());
     if (!note)

@@ -233,11 +233,13 @@ TEST_F(CategoryChanges, ADeleteKilledBeforeItsRowsWentIsTakenBackAtTheNextStart)
     EXPECT_EQ(typeNames(), QStringList({"Home"}));
     expectHomeUntouched();
 
-    // Killed while the note was being written: nothing had been done, and the note goes.
+    // Killed while the note was being written: nothing had been done, and the note goes, whole
+    // or not, under its own name or the one it is written under first.
     { const mainwindow::CategoryNote written({Kind::Delete, home, "Home", mainwindow::DeletingName(home)}); }
     const QByteArray note = folder.readFile("txt/" + kNote);
     QFile::remove(folder.file("txt/" + kNote));
     folder.writeFile("txt/" + kNote, note.left(note.size() - 5));
+    folder.writeFile("txt/" + kNote + ".new", note);
     visitAll();
     EXPECT_EQ(rootEntries(), QStringList({"Home"}));
     expectHomeUntouched();

@@ -80,6 +80,23 @@ bool listed(int folderFd, const QByteArray& name)
     ::closedir(dir);
     return found;
 }
+// The second name a HeldFile is written under before it takes its own.
+QByteArray writingName(const QByteArray& fileName)
+{
+    return fileName + ".new";
+}
+
+// Removes what a writer killed before it was done left under the second name, unless a writer
+// is at work on it now; true when nothing is left under that name.
+bool removeAbandoned(int folderFd, const QByteArray& writing)
+{
+    const int left = ::openat(folderFd, writing.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (left < 0)
+        return errno == ENOENT;
+    const bool free = ::flock(left, LOCK_EX | LOCK_NB) == 0 && ::unlinkat(folderFd, writing.constData(), 0) == 0;
+    ::close(left);
+    return free;
+}
 } // namespace
 
 bool HoldsEntry(const QString& windowsFolder, const QString& name)
@@ -117,19 +134,10 @@ HeldFile::HeldFile(const QString& windowsFolder, const QString& name, const QByt
     const QByteArray fileName = nameBytes(name);
     // Written under a second name first, held before anything is in it, and given its own name
     // only once whole: whoever finds the name finds the whole file, held.
-    const QByteArray writing = fileName + ".new";
+    const QByteArray writing = writingName(fileName);
     fd_ = ::openat(folder.fd(), writing.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd_ < 0 && errno == EEXIST) {
-        // Left by a writer that was killed, unless one is at work on it now.
-        const int left = ::openat(folder.fd(), writing.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-        const bool free = left >= 0 && ::flock(left, LOCK_EX | LOCK_NB) == 0;
-        if (free)
-            ::unlinkat(folder.fd(), writing.constData(), 0);
-        if (left >= 0)
-            ::close(left);
-        if (free)
-            fd_ = ::openat(folder.fd(), writing.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    }
+    if (fd_ < 0 && errno == EEXIST && removeAbandoned(folder.fd(), writing))
+        fd_ = ::openat(folder.fd(), writing.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd_ < 0)
         throwFileError(errno == EEXIST ? FileError::AlreadyExists : FileError::AccessError, folder.path(name), reason());
     qsizetype written = 0;
@@ -152,6 +160,12 @@ HeldFile::HeldFile(const QString& windowsFolder, const QString& name, const QByt
         throwFileError(why == EEXIST ? FileError::AlreadyExists : FileError::AccessError, folder.path(name), reason());
     }
     folder.sync();
+}
+
+void HeldFile::clearAbandoned(const QString& windowsFolder, const QString& name)
+{
+    const Folder folder(windowsFolder);
+    removeAbandoned(folder.fd(), writingName(nameBytes(name)));
 }
 
 HeldFile::~HeldFile()

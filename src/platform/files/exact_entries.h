@@ -31,6 +31,9 @@ public:
     // Removes the file (unless another has taken its name meanwhile), then lets go of it.
     void remove();
 
+    // Removes what a writer of that name killed before its file was whole left behind.
+    static void clearAbandoned(const QString& windowsFolder, const QString& name);
+
 private:
     QString folder_;
     QString name_;
