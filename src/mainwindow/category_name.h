@@ -8,7 +8,8 @@
 namespace mainwindow {
 
 // True when the name can be one folder directly under the library root: not empty, not "." or
-// "..", and holding no path separator, so that no name ever leads to a folder elsewhere.
+// "..", and holding no path separator, so that no name ever leads to a folder elsewhere; nor one
+// of the names the program keeps for its own bookkeeping there.
 bool IsFolderName(const QString& name);
 
 // A category's number as a list item's tag holds it: a whole number above 0 of its full width,

@@ -1,6 +1,7 @@
 #include "mainwindow/fm_main.h"
 
 #include "mainwindow/blank_trim.h"
+#include "mainwindow/category_change.h"
 #include "mainwindow/category_files.h"
 #include "mainwindow/one_per_name.h"
 #include "platform/controls/combo_box.h"
@@ -111,30 +112,38 @@ void fmMain::LoadTypeList()
     next([&] { ListFolder->ListItems().Clear(); });
     next([&] { ListFolder->setForeColor(kWindowText); });
 
+    // A category rename or delete that a killed program left half-done is finished or taken
+    // back first, so that the rows below meet its folder under the name its row holds. One that
+    // another copy of the program is at work on is left to it: its row stays, its new folder is
+    // not adopted.
+    const std::optional<CategoryChange> atWork = ResolveCategoryChange(next);
+    const auto inChange = [&](const QString& name) { return atWork && name == atWork->to; };
+    const auto changing = [&] { return atWork && Rs2()["ID"].Value().toInt64() == atWork->number; };
+
     // Rows whose folder is gone go; their documents' rows stay. A row whose folder cannot be
     // tested is kept: nothing is deleted on a guess.
     next([&] { Module1::OpenRs2("select * from Types"); });
     if (next.holds([&] { return Rs2().RecordCount() > 0; })) {
         next([&] { Rs2().MoveFirst(); });
         while (next.value([&] { return !Rs2().Eof(); }, false)) {
-            if (next.value([&] { return !fso.FolderExists(CategoryPath(Rs2()["TypeName"].toString())); }, false))
+            if (next.value([&] { return !changing() && !fso.FolderExists(CategoryPath(Rs2()["TypeName"].toString())); }, false))
                 next([&] { Rs2().Delete(); });
             if (!next.value([&] { Rs2().MoveNext(); return true; }, false))
                 break;
         }
     }
 
-    // Every folder of the root is a category, hidden ones too; plain files never are. Of folders
-    // whose names differ only in letter case one is the category, the one whose row holds its
-    // name exactly (else the first): the others are left alone, so that no two categories
-    // share one row. The rows of new folders are stored together; when they cannot be, their
-    // items carry no number.
+    // Every folder of the root is a category, hidden ones too; plain files never are, nor the
+    // program's own bookkeeping. Of folders whose names differ only in letter case one is the
+    // category, the one whose row holds its name exactly (else the first): the others are left
+    // alone, so that no two categories share one row. The rows of new folders are stored
+    // together; when they cannot be, their items carry no number.
     shared::WriteBatch batch;
     std::vector<ListItemPtr> adopted;
     const QString root = LibraryRoot() + "\\";
     QStringList folders;
     for (const QString& name : next.value([&] { return platform::DirList(root, kCategoryMask); }, QStringList())) {
-        if (name == "." || name == "..")
+        if (name == "." || name == ".." || IsReservedName(name) || inChange(name))
             continue;
         if (next.value([&] { return (platform::GetAttr(root + name) & platform::vbDirectory) != 0; }, false))
             folders << name;

@@ -2,6 +2,7 @@
 
 #include "controls/ibutton.h"
 #include "mainwindow/blank_trim.h"
+#include "mainwindow/category_change.h"
 #include "mainwindow/category_name.h"
 #include "mainwindow/fm_msg.h"
 #include "platform/controls/label.h"
@@ -9,14 +10,16 @@
 #include "platform/controls/picture_box.h"
 #include "platform/controls/rich_text_box.h"
 #include "platform/controls/text_box.h"
+#include "platform/files/exact_entries.h"
 #include "platform/files/file_ops.h"
 #include "platform/files/file_system_object.h"
-#include "platform/files/windows_path.h"
 #include "platform/shell/command_line.h"
 #include "shared/module1_storage.h"
 #include "shared/on_error.h"
 #include "shared/sql_quote.h"
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace mainwindow {
@@ -36,6 +39,7 @@ QString clashText(const QString& name)
 // and the name its folder has on disk (the item's text as listed, blanks and all).
 struct Category {
     ListItemPtr item;
+    qint64 id;
     QString number;
     QString folder;
 };
@@ -51,7 +55,7 @@ std::optional<Category> selectedCategory(platform::ListView& list, const QString
     const std::optional<qint64> number = CategoryNumber(item->Tag());
     if (!number)
         return std::nullopt;
-    return Category{item, QString::number(*number), item->Text()};
+    return Category{item, *number, QString::number(*number), item->Text()};
 }
 
 // A name taken by another category, in any letter case; a check that cannot run counts as taken.
@@ -95,6 +99,23 @@ bool renameTypeRow(shared::ResumeNext& next, const QString& number, const QStrin
     }, false);
     next([] { Module1::CloseRsAndConn(); });
     return stored;
+}
+
+// The category's row and its documents' rows go together or not at all; the number of category
+// rows removed.
+std::int32_t deleteTypeRows(const QString& number)
+{
+    shared::AllOrNothing steps;
+    std::int32_t types = 0;
+    steps([] {
+        if (Module1::Conn().State() == platform::adStateClosed)
+            Module1::OpenConn();
+    });
+    steps([] { Module1::Conn().BeginTrans(); }, [] { Module1::Conn().RollbackTrans(); });
+    steps([&] { Module1::Conn().Execute("delete * from Types where ID=" + number, &types); });
+    steps([&] { Module1::Conn().Execute("delete * from Log where Type=" + number); });
+    steps([] { Module1::Conn().CommitTrans(); });
+    return types;
 }
 
 } // namespace
@@ -206,16 +227,29 @@ void fmMain::cmdTypeUpdate_Click()
         return refused();
 
     // The folder first: the row takes the new name only once the folder has it (or when there
-    // was no folder), so a load never finds a row and a folder that disagree.
+    // was no folder), so a load never finds a row and a folder that disagree. The rename is
+    // noted beforehand: a start after a kill in between gives the folder the name its row holds.
     const platform::FileSystemObject fso;
     const bool hadFolder = next.holds([&] { return fso.FolderExists(oldPath); });
-    if (hadFolder && !next.value([&] { platform::Name(oldPath, newPath); return true; }, false))
-        return refused();
+    std::unique_ptr<CategoryNote> note;
+    if (hadFolder) {
+        const CategoryChange change{CategoryChange::Kind::Rename, category->id, category->folder, renamed};
+        note = next.value([&] { return std::make_unique<CategoryNote>(change); }, std::unique_ptr<CategoryNote>());
+        if (!note)
+            return refused();
+        if (!next.value([&] { platform::Name(oldPath, newPath); return true; }, false)) {
+            next([&] { note->forget(); });
+            return refused();
+        }
+    }
     if (!renameTypeRow(next, category->number, renamed)) {
-        if (hadFolder)
-            next([&] { platform::Name(newPath, oldPath); });
+        // The folder takes its old name again; when it cannot, the note stays for the next start.
+        if (note && next.value([&] { platform::Name(newPath, oldPath); return true; }, false))
+            next([&] { note->forget(); });
         return refused();
     }
+    if (note)
+        next([&] { note->forget(); });
 
     next([&] { category->item->setText(renamed); });
     next([&] { SyncTypeLists(); });
@@ -241,36 +275,56 @@ void fmMain::cmdTypeDel_Click()
     if (!next.value([&] { return Module1::AskYesNo(inBrackets("删除分类时将删除分类下所有文档，是否删除分类", shown, "?")); }, false))
         return;
 
-    // The folder as it is on disk, never the trimmed name, which may be another category's, and
-    // spelled as it is there now: once it is gone, a folder whose name differs only in letter
-    // case is another one, left alone. A folder that cannot go whole is not emptied either: its
-    // documents, rows and styles stay.
-    const QString folder = next.value(
-        [&] { return platform::toWindowsPath(platform::resolvePath(CategoryPath(category->folder))); },
-        CategoryPath(category->folder));
+    // The folder as it is on disk, never the trimmed name, which may be another category's. A
+    // folder that cannot go whole is not touched at all: its documents, rows and styles stay.
+    const QString root = LibraryRoot();
+    const QString folder = CategoryPath(category->folder);
     const platform::FileSystemObject fso;
-    const auto kept = [&] {
-        next([&] { Module1::ShowInfo(inBrackets("分类", shown, "删除失败，其中有无法删除的文件！")); });
+    const auto kept = [&](const char* why) {
+        next([&] { Module1::ShowInfo(inBrackets("分类", shown, why)); });
         next([&] { listType_ItemClick(category->item); });
     };
-    if (next.holds([&] { return platform::HoldsReadOnlyEntry(folder); }))
-        return kept();
-    if (next.holds([&] { return fso.FolderExists(folder); })) {
-        // The interpreter's quiet delete empties the folder; the removal after it finds the
-        // folder empty, or not yet, and the file system object then removes what is left.
-        next([&] { platform::Shell("cmd /C del /Q " + folder + "\\*.*", platform::vbHide); });
-        next([&] { platform::RmDir(folder); });
-    }
-    if (next.holds([&] { return platform::ExistsAsSpelled(folder); }))
-        next([&] { fso.DeleteFolder(folder, false); });
+    const bool hasFolder = next.holds([&] { return fso.FolderExists(folder); });
+    if (hasFolder && next.holds([&] { return !platform::WhyNotDeletable(folder).isEmpty(); }))
+        return kept("删除失败，其中有无法删除的文件！");
 
-    // The rows go only with the folder: a folder left behind keeps its category and styles.
-    if (next.holds([&] { return platform::ExistsAsSpelled(folder); }))
-        return kept();
-    if (next.holds([&] { return Module1::ExecuteSql("delete * from Types where ID=" + category->number) != 1; }))
-        next([] { Module1::ShowInfo(QStringLiteral("删除出错,请留言功能提交此Bug。!")); });
-    next([&] { Module1::ExecuteSql("delete * from Log where Type=" + category->number); });
+    // The folder leaves the library in one rename, to a hidden name beside it, noted beforehand:
+    // until the rows are gone it can come back whole, and a start after a kill brings it back or
+    // finishes the delete.
+    const CategoryChange change{CategoryChange::Kind::Delete, category->id, category->folder, DeletingName(category->id)};
+    std::unique_ptr<CategoryNote> note;
+    if (hasFolder) {
+        note = next.value([&] { return std::make_unique<CategoryNote>(change); }, std::unique_ptr<CategoryNote>());
+        if (!note)
+            return kept("删除失败！");
+        if (!next.value([&] { platform::RenameEntry(root, change.from, change.to); return true; }, false)) {
+            next([&] { note->forget(); });
+            return kept("删除失败！");
+        }
+    }
+
+    // The category's row and its documents' rows go together; when they cannot, the folder
+    // takes its name again and nothing is changed.
+    using Removed = std::optional<std::int32_t>;
+    const Removed removed = next.value([&] { return Removed(deleteTypeRows(category->number)); }, Removed());
     next([] { Module1::CloseConn(); });
+    if (!removed) {
+        if (note && next.value([&] { platform::RenameEntry(root, change.to, change.from); return true; }, false))
+            next([&] { note->forget(); });
+        return kept("删除失败！");
+    }
+    if (*removed != 1)
+        next([] { Module1::ShowInfo(QStringLiteral("删除出错,请留言功能提交此Bug。!")); });
+
+    // Only now does the folder go, under its hidden name: the interpreter's quiet delete empties
+    // it (its old name may meanwhile find another folder that differs only in letter case), then
+    // everything left goes. Whatever cannot go stays hidden and noted, for the next start.
+    if (note) {
+        next([&] { platform::Shell("cmd /C del /Q " + CategoryPath(change.to) + "\\*.*", platform::vbHide); });
+        if (next.value([&] { platform::RemoveEntryTree(root, change.to); return true; }, false))
+            next([&] { note->forget(); });
+        note.reset();
+    }
     next([&] { ListTxtList->ListItems().Clear(); });
     next([&] { LoadTypeList(); });
     // Opening the first category's first document may have shown the editor over this panel.

@@ -23,7 +23,7 @@ using testsupport::Answer;
 using testsupport::belowItems;
 using testsupport::dropOn;
 using testsupport::filesOffered;
-using testsupport::Immutable;
+using testsupport::FileFlag;
 using testsupport::Mount;
 using testsupport::overItem;
 
@@ -203,7 +203,7 @@ TEST_F(DocumentWrites, AFileOrFolderThatCannotChangeRefusesEveryChangeWhole)
     start();
     const QStringList before = reloadedRows();
     {
-        const Immutable fixed(folder.file("txt/Work/Plan.txt"));
+        const FileFlag fixed = FileFlag::immutable(folder.file("txt/Work/Plan.txt"));
         if (!fixed.ok())
             GTEST_SKIP() << fixed.whyNot().toStdString();
         open("Work", "Plan");

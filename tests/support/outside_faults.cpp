@@ -123,36 +123,52 @@ void Mount::fill(qint64 leaveFree) const
 }
 
 namespace {
-// Sets or clears the immutable flag through the ioctl that chattr uses; the reason on failure.
-QString setImmutable(const QString& nativePath, bool on)
+// Adds and takes away flags of one entry; the reason when the system refuses.
+QString changeFlags(const QString& nativePath, int add, int remove)
 {
-    const int fd = ::open(nativePath.toUtf8().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(nativePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return QStringLiteral("cannot open it: ") + QString::fromLocal8Bit(std::strerror(errno));
+        return QStringLiteral("cannot open ") + nativePath + ": " + QString::fromLocal8Bit(std::strerror(errno));
     int flags = 0;
     QString why;
-    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0) {
-        why = QStringLiteral("no file flags here: ") + QString::fromLocal8Bit(std::strerror(errno));
-    } else {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        if (::ioctl(fd, FS_IOC_SETFLAGS, &flags) != 0)
-            why = QStringLiteral("cannot make it immutable: ") + QString::fromLocal8Bit(std::strerror(errno));
-    }
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0)
+        why = QStringLiteral("cannot read the file system's flags here: ");
+    else if (flags = (flags | add) & ~remove; ::ioctl(fd, FS_IOC_SETFLAGS, &flags) != 0)
+        why = QStringLiteral("cannot set the file system's flags here: ");
+    if (!why.isEmpty())
+        why += QString::fromLocal8Bit(std::strerror(errno));
     ::close(fd);
     return why;
 }
 } // namespace
 
-Immutable::Immutable(const QString& nativePath) : path_(nativePath)
+FileFlag FileFlag::immutable(const QString& nativePath)
 {
-    why_ = setImmutable(nativePath, true);
-    set_ = why_.isEmpty();
+    return FileFlag(nativePath, FS_IMMUTABLE_FL);
 }
 
-Immutable::~Immutable()
+FileFlag FileFlag::appendOnly(const QString& nativePath)
 {
-    if (set_)
-        setImmutable(path_, false);
+    return FileFlag(nativePath, FS_APPEND_FL);
+}
+
+FileFlag::FileFlag(const QString& nativePath, int flag) : path_(nativePath)
+{
+    why_ = changeFlags(nativePath, flag, 0);
+    if (why_.isEmpty())
+        added_ = flag;
+}
+
+FileFlag::FileFlag(FileFlag&& other) noexcept
+    : path_(std::move(other.path_)), added_(other.added_), why_(std::move(other.why_))
+{
+    other.added_ = 0;
+}
+
+FileFlag::~FileFlag()
+{
+    if (added_ != 0)
+        changeFlags(path_, 0, added_);
 }
 
 } // namespace testsupport

@@ -1,7 +1,8 @@
 #pragma once
 // Faults from outside the program, for the tests that show nothing is lost under them: another
-// program holding the database's write lock, and folders mounted as a small full disk or as a
-// read-only view. Mounting needs root; where it is not permitted the test says why and skips.
+// program holding the database's write lock, folders mounted as a small full disk or as a
+// read-only view, and files or folders made immutable or append-only. Mounting and those flags
+// need root; where they are not permitted the test says why and skips.
 #include <QString>
 
 struct sqlite3;
@@ -56,22 +57,27 @@ private:
     QString why_;
 };
 
-// A file or folder made immutable, as `chattr +i` makes it, for the life of the object: nothing
-// can write, rename or remove it (nor, for a folder, add or remove anything in it). Needs root
-// and a file system that keeps the flag; ok() is false otherwise, with the reason in whyNot().
-class Immutable {
+// A file or folder made immutable or append-only for the life of the object, as chattr +i and
+// +a do (through the file system's flags), and given its flags back afterwards. ok() is false
+// (with the reason in whyNot()) where the process or the file system does not permit it.
+class FileFlag {
 public:
-    explicit Immutable(const QString& nativePath);
-    ~Immutable();
-    Immutable(const Immutable&) = delete;
-    Immutable& operator=(const Immutable&) = delete;
+    static FileFlag immutable(const QString& nativePath);
+    static FileFlag appendOnly(const QString& nativePath);
 
-    bool ok() const { return set_; }
+    ~FileFlag();
+    FileFlag(FileFlag&& other) noexcept;
+    FileFlag(const FileFlag&) = delete;
+    FileFlag& operator=(const FileFlag&) = delete;
+    FileFlag& operator=(FileFlag&&) = delete;
+
+    bool ok() const { return added_ != 0; }
     const QString& whyNot() const { return why_; }
 
 private:
+    FileFlag(const QString& nativePath, int flag);
     QString path_;
-    bool set_ = false;
+    int added_ = 0;
     QString why_;
 };
 

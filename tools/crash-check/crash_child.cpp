@@ -2,6 +2,7 @@
 
 #include "controls/ibutton.h"
 #include "mainwindow/fm_main.h"
+#include "mainwindow/drag_and_drop.h"
 #include "mainwindow/fm_msg.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/form.h"
@@ -38,15 +39,21 @@ std::unique_ptr<mainwindow::fmMain> startWindow(const QString& programFolder)
     return window;
 }
 
+// The item's number from 1, or 0.
+int indexOf(platform::ListView& list, const QString& text)
+{
+    for (int i = 1; i <= list.ListItems().Count(); ++i)
+        if (list.ListItems().Item(i)->Text() == text)
+            return i;
+    return 0;
+}
+
 void openItem(platform::ListView& list, const QString& text, const std::function<void(const platform::ListItemPtr&)>& open)
 {
-    for (int i = 1; i <= list.ListItems().Count(); ++i) {
+    if (const int i = indexOf(list, text); i > 0) {
         const platform::ListItemPtr item = list.ListItems().Item(i);
-        if (item->Text() == text) {
-            item->setSelected(true);
-            open(item);
-            return;
-        }
+        item->setSelected(true);
+        open(item);
     }
 }
 
@@ -68,19 +75,43 @@ int runOperation(const QString& programFolder, Operation op)
         w->cmdAdd_Click();
         w->txtTitle->setText(QStringLiteral("Fresh"));
         w->myTxt->setText(kFreshText);
-    } else if (op != Operation::Delete) {
+    } else if (op == Operation::Update || op == Operation::Retitle || op == Operation::Move) {
         w->cmdEdit_Click();
         w->txtTitle->setText(op == Operation::Retitle ? QStringLiteral("Goals") : plan.title);
         w->myTxt->setText(plan.changedText);
         if (op == Operation::Move)
             w->ComboType->setText(QStringLiteral("Home"));
+    } else if (op == Operation::CategoryRename || op == Operation::CategoryDelete) {
+        // The category manager, "Work" shown on it (and, for a rename, its new name typed).
+        w->btTypes_Click();
+        openItem(*w->listType, plan.category, [&](const platform::ListItemPtr& i) { w->listType_ItemClick(i); });
+        if (op == Operation::CategoryRename) {
+            w->cmdTypeEdit_Click();
+            w->txtTypeName->setText(kRenamedCategory);
+        }
+    }
+    // A drag onto "Home" of the document page's category list: the title as the document list
+    // offers it, or the outside files as a file manager does.
+    std::unique_ptr<testsupport::Drag> drag;
+    if (op == Operation::DragMove || op == Operation::Import) {
+        const int home = indexOf(*w->ListFolder, QStringLiteral("Home"));
+        drag = std::make_unique<testsupport::Drag>(w->ListFolder, testsupport::overItem(w->ListFolder, home),
+                                                   op == Operation::DragMove
+                                                       ? testsupport::textOffered(plan.title)
+                                                       : testsupport::filesOffered(outsidePaths(programFolder)));
     }
 
     say("ready");
     switch (op) {
     case Operation::Save: w->SaveNewDocument(); break;
     case Operation::Delete: w->cmdDel_Click(); break;
-    default: w->UpdateDocument(); break;
+    case Operation::Update:
+    case Operation::Retitle:
+    case Operation::Move: w->UpdateDocument(); break;
+    case Operation::CategoryRename: w->cmdTypeUpdate_Click(); break;
+    case Operation::CategoryDelete: w->cmdTypeDel_Click(); break;
+    case Operation::DragMove:
+    case Operation::Import: drag->drop(); break;
     }
     say("done");
     return 0;

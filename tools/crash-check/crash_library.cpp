@@ -3,7 +3,12 @@
 #include <sqlite3.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
 
 #include <stdexcept>
 
@@ -69,6 +74,10 @@ QString nameOf(Operation op)
     case Operation::Retitle: return QStringLiteral("retitle");
     case Operation::Move: return QStringLiteral("move");
     case Operation::Delete: return QStringLiteral("delete");
+    case Operation::CategoryRename: return QStringLiteral("category rename");
+    case Operation::CategoryDelete: return QStringLiteral("category delete");
+    case Operation::DragMove: return QStringLiteral("drag-move");
+    case Operation::Import: return QStringLiteral("import");
     }
     return {};
 }
@@ -88,6 +97,23 @@ Style defaultStyle()
     return {12, "微软雅黑", 3355443, 16120058};
 }
 
+const std::vector<OutsideFile>& outsideFiles()
+{
+    static const std::vector<OutsideFile> files{
+        {"Letter", "Letter: dropped from outside the library."},
+        {"Notes", "Notes: dropped from outside as well."},
+    };
+    return files;
+}
+
+QStringList outsidePaths(const QString& programFolder)
+{
+    QStringList paths;
+    for (const OutsideFile& f : outsideFiles())
+        paths << programFolder + "/outside/" + f.title + ".txt";
+    return paths;
+}
+
 void makeLibrary(const QString& programFolder)
 {
     QDir().mkpath(programFolder + "/txt/Work");
@@ -102,36 +128,123 @@ void makeLibrary(const QString& programFolder)
                     .arg(d.style.backColor).arg(d.category));
         writeAll(programFolder + "/txt/" + d.category + "/" + d.title + ".txt", d.text.toUtf8());
     }
+    const QStringList outside = outsidePaths(programFolder);
+    for (std::size_t i = 0; i < outsideFiles().size(); ++i)
+        writeAll(outside[qsizetype(i)], outsideFiles()[i].text.toUtf8());
 }
 
-std::vector<Listed> listedDocuments(const QString& programFolder)
+Found whatIsFound(const QString& programFolder)
 {
+    Found found;
     Database db(programFolder + "/lanmore.mdb");
-    std::vector<Listed> listed;
+    QSet<QString> shown;
     for (const QStringList& r : db.rows("select t.TypeName, l.Title, l.FontSize, l.FontName, l.FontColor, "
                                         "l.BackColor from Log l join Types t on t.ID = l.Type")) {
         const QString file = programFolder + "/txt/" + r[0] + "/" + r[1] + ".txt";
         if (!QFileInfo(file).isFile())
             continue;
-        listed.push_back({r[0], r[1], QString::fromUtf8(readAll(file)),
-                          {r[2].toInt(), r[3], r[4].toInt(), r[5].toInt()}});
+        shown.insert(QFileInfo(file).absoluteFilePath());
+        found.listed.push_back({r[0], r[1], QString::fromUtf8(readAll(file)),
+                                {r[2].toInt(), r[3], r[4].toInt(), r[5].toInt()}});
     }
-    return listed;
+    // Every file under txt, hidden ones and those in hidden folders too; linked folders are not
+    // entered.
+    QDirIterator it(programFolder + "/txt", QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = QFileInfo(it.next()).absoluteFilePath();
+        if (!shown.contains(file))
+            found.unlistedTexts << QString::fromUtf8(readAll(file));
+    }
+    const QStringList outside = outsidePaths(programFolder);
+    for (std::size_t i = 0; i < outsideFiles().size(); ++i) {
+        QFile f(outside[qsizetype(i)]);
+        found.outsideIntact = found.outsideIntact && f.open(QIODevice::ReadOnly)
+            && f.readAll() == outsideFiles()[i].text.toUtf8();
+    }
+    return found;
 }
 
-void count(Operation op, const std::vector<Listed>& listed, Tally& tally)
+namespace {
+bool isTextOf(const Original& d, const QString& text)
 {
+    return text == d.text || (!d.changedText.isEmpty() && text == d.changedText);
+}
+
+bool known(const QString& text)
+{
+    bool known = text == kFreshText;
+    for (const Original& d : originals())
+        known = known || isTextOf(d, text);
+    for (const OutsideFile& f : outsideFiles())
+        known = known || text == f.text;
+    return known;
+}
+
+// A moved document arrives in the target in the default style: that is its style there.
+bool keepsStyle(Operation op, const Original& d, const Listed& l)
+{
+    if (l.style == d.style)
+        return true;
+    return op == Operation::DragMove && d.title == QLatin1String("Plan") && l.category == QLatin1String("Home")
+        && l.style == defaultStyle();
+}
+
+const Listed* firstOf(const std::vector<Listed>& listed, const Original& d)
+{
+    for (const Listed& l : listed)
+        if (isTextOf(d, l.text))
+            return &l;
+    return nullptr;
+}
+
+bool listedIn(const std::vector<Listed>& listed, const QString& category, const QString& text)
+{
+    for (const Listed& l : listed)
+        if (l.category == category && l.text == text)
+            return true;
+    return false;
+}
+
+bool operationDone(Operation op, const std::vector<Listed>& listed)
+{
+    const Original& plan = originals().front();
+    switch (op) {
+    case Operation::Save:
+        return std::any_of(listed.begin(), listed.end(), [](const Listed& l) { return l.text == kFreshText; });
+    case Operation::Update: return listedIn(listed, "Work", plan.changedText);
+    case Operation::Retitle:
+        return std::any_of(listed.begin(), listed.end(), [](const Listed& l) { return l.title == "Goals"; });
+    case Operation::Move: return listedIn(listed, "Home", plan.changedText);
+    case Operation::Delete: return !firstOf(listed, plan);
+    case Operation::CategoryRename:
+        return std::any_of(listed.begin(), listed.end(), [](const Listed& l) { return l.category == kRenamedCategory; });
+    case Operation::CategoryDelete:
+        return std::none_of(listed.begin(), listed.end(), [](const Listed& l) { return l.category == "Work"; });
+    case Operation::DragMove: return listedIn(listed, "Home", plan.text) && !listedIn(listed, "Work", plan.text);
+    case Operation::Import:
+        return std::all_of(outsideFiles().begin(), outsideFiles().end(),
+                           [&](const OutsideFile& f) { return listedIn(listed, "Home", f.text); });
+    }
+    return false;
+}
+} // namespace
+
+void count(Operation op, const Found& found, Tally& tally)
+{
+    const std::vector<Listed>& listed = found.listed;
     ++tally.rounds;
     for (const Original& d : originals()) {
         int copies = 0;
         bool ownStyle = false;
         for (const Listed& l : listed) {
-            if (l.text == d.text || (!d.changedText.isEmpty() && l.text == d.changedText)) {
+            if (isTextOf(d, l.text)) {
                 ++copies;
-                ownStyle = ownStyle || l.style == d.style;
+                ownStyle = ownStyle || keepsStyle(op, d, l);
             }
         }
-        const bool mayBeGone = op == Operation::Delete && d.title == QLatin1String("Plan");
+        // A deleted document may be gone; so may the documents of a deleted category, all of them.
+        const bool mayBeGone = (op == Operation::Delete && d.title == QLatin1String("Plan"))
+            || (op == Operation::CategoryDelete && d.category == QLatin1String("Work"));
         if (copies == 0 && !mayBeGone)
             ++tally.lost;
         if (copies > 0 && !ownStyle)
@@ -139,15 +252,25 @@ void count(Operation op, const std::vector<Listed>& listed, Tally& tally)
         if (copies > 1)
             ++tally.listedTwice;
     }
-    for (const Listed& l : listed) {
-        if (l.text == kFreshText)
-            ++tally.freshSaved;
-        bool known = l.text == kFreshText;
-        for (const Original& d : originals())
-            known = known || l.text == d.text || (!d.changedText.isEmpty() && l.text == d.changedText);
-        if (!known)
-            ++tally.damaged;
+
+    // A category stays whole: its documents are listed together, under one name, or (deleted)
+    // none of them is; one gone without the other is a document lost.
+    const Listed* plan = firstOf(listed, originals()[0]);
+    const Listed* budget = firstOf(listed, originals()[1]);
+    if (op == Operation::CategoryDelete && (plan == nullptr) != (budget == nullptr)) {
+        ++tally.split;
+        ++tally.lost;
     }
+    if (op == Operation::CategoryRename && plan && budget && plan->category != budget->category)
+        ++tally.split;
+
+    for (const Listed& l : listed)
+        if (!known(l.text))
+            ++tally.damaged;
+    if (!found.outsideIntact)
+        ++tally.damaged;
+    tally.unlisted += int(found.unlistedTexts.size());
+    tally.done += operationDone(op, listed) ? 1 : 0;
 }
 
 } // namespace crashcheck

@@ -7,10 +7,12 @@
 
 namespace crashcheck {
 
-// The five operations killed in turn; each acts on the document "Plan" of the category "Work"
-// (the save makes a new document "Fresh" there).
-enum class Operation { Save, Update, Retitle, Move, Delete };
-inline constexpr int kOperations = 5;
+// The operations killed in turn. The document operations act on "Plan" of the category "Work"
+// (the save makes a new document "Fresh" there); the category operations rename "Work" to
+// "Projects" or delete it on the category manager; the drag-move drags "Plan" from the document
+// list onto "Home", and the import drops two files from outside the library onto "Home".
+enum class Operation { Save, Update, Retitle, Move, Delete, CategoryRename, CategoryDelete, DragMove, Import };
+inline constexpr int kOperations = 9;
 QString nameOf(Operation op);
 
 struct Style {
@@ -29,8 +31,17 @@ struct Original {
 const std::vector<Original>& originals();
 Style defaultStyle();
 inline const QString kFreshText = QStringLiteral("Fresh: a new document, saved now.");
+inline const QString kRenamedCategory = QStringLiteral("Projects");
 
-// Makes the program folder: the database from the shipped schema, the folders, files and rows.
+// The files the import drops, lying outside the library (in the program folder's "outside").
+struct OutsideFile {
+    QString title, text;
+};
+const std::vector<OutsideFile>& outsideFiles();
+QStringList outsidePaths(const QString& programFolder);
+
+// Makes the program folder: the database from the shipped schema, the folders, files and rows,
+// and the outside files.
 void makeLibrary(const QString& programFolder);
 
 // A document the next load lists: its row and the text of its file.
@@ -38,13 +49,21 @@ struct Listed {
     QString category, title, text;
     Style style;
 };
-std::vector<Listed> listedDocuments(const QString& programFolder);
+
+// What the next load left: the listed documents, the texts of the files under txt that no listed
+// document shows (hidden leftovers included), and whether the outside files are as they were.
+struct Found {
+    std::vector<Listed> listed;
+    QStringList unlistedTexts;
+    bool outsideIntact = true;
+};
+Found whatIsFound(const QString& programFolder);
 
 struct Tally {
-    int rounds = 0, lost = 0, stylesLost = 0, listedTwice = 0, damaged = 0, freshSaved = 0;
+    int rounds = 0, lost = 0, stylesLost = 0, listedTwice = 0, damaged = 0, split = 0, unlisted = 0, done = 0;
 };
 
 // Adds what one round left behind to the tally.
-void count(Operation op, const std::vector<Listed>& listed, Tally& tally);
+void count(Operation op, const Found& found, Tally& tally);
 
 } // namespace crashcheck

@@ -2,47 +2,14 @@
 
 #include "platform/files/attributes.h"
 #include "platform/files/file_errors.h"
+#include "platform/files/folder_tree.h"
 #include "platform/files/windows_path.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 namespace platform {
-namespace {
-constexpr QDir::Filters kEverything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-
-bool holdsReadOnly(const QString& folder)
-{
-    QDirIterator it(folder, kEverything, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        if (!info.isSymLink() && (attributesOf(info) & vbReadOnly))
-            return true;
-    }
-    return false;
-}
-
-// Children first; a link is removed as an entry of its own. Only a forced deletion meets
-// read-only folders here, and their contents can go only once they are writable.
-bool removeTree(const QString& folder)
-{
-    const QFile::Permissions permissions = QFile::permissions(folder);
-    if (!permissions.testFlag(QFile::WriteOwner))
-        QFile::setPermissions(folder, permissions | QFile::WriteOwner | QFile::ExeOwner);
-    bool removed = true;
-    const QFileInfoList entries = QDir(folder).entryInfoList(kEverything, QDir::NoSort);
-    for (const QFileInfo& entry : entries) {
-        if (entry.isDir() && !entry.isSymLink())
-            removed = removeTree(entry.filePath()) && removed;
-        else
-            removed = QFile::remove(entry.filePath()) && removed;
-    }
-    return QDir().rmdir(folder) && removed;
-}
-} // namespace
 
 bool FileSystemObject::FolderExists(const QString& windowsPath) const
 {
@@ -79,7 +46,10 @@ void FileSystemObject::DeleteFolder(const QString& windowsPath, bool force) cons
     }
     if (!force && HoldsReadOnlyEntry(windowsPath))
         throwFileError(FileError::PermissionDenied, windowsPath, QStringLiteral("it holds a read-only entry"));
-    if (!removeTree(native))
+    // What the system would refuse refuses the whole deletion too, before anything is removed.
+    if (const QString why = WhyNotRemovable(native, !force); !why.isEmpty())
+        throwFileError(FileError::PermissionDenied, windowsPath, why);
+    if (!RemoveTree(native, force))
         throwFileError(FileError::PermissionDenied, windowsPath, QStringLiteral("not everything could be removed"));
 }
 
@@ -89,7 +59,17 @@ bool HoldsReadOnlyEntry(const QString& windowsFolder)
     const QFileInfo info(native);
     if (!info.isDir() || info.isSymLink())
         return false;
-    return (attributesOf(info) & vbReadOnly) || holdsReadOnly(native);
+    return HoldsReadOnly(native);
+}
+
+QString WhyNotDeletable(const QString& windowsFolder, bool force)
+{
+    const QString native = withoutTrailingSlash(resolvePath(windowsFolder));
+    if (isDotName(lastComponent(native)))
+        return QStringLiteral("not a folder of its own");
+    if (!QFileInfo(native).isDir())
+        return QStringLiteral("no such folder");
+    return WhyNotRemovable(native, !force);
 }
 
 } // namespace platform

@@ -13,8 +13,10 @@ public:
     // or an entry of that name exists in any letter case ("File already exists").
     void CreateFolder(const QString& windowsPath) const;
 
-    // Deletes a folder with everything in it. Without force, a read-only entry anywhere inside
-    // refuses the whole deletion before anything is removed. Links are removed, never followed.
+    // Deletes a folder with everything in it, every name by the bytes the disk holds. Whatever
+    // the system would refuse to remove (see WhyNotDeletable), and without force a read-only
+    // entry anywhere inside, refuses the whole deletion before anything is removed. Links are
+    // removed, never followed.
     void DeleteFolder(const QString& windowsPath, bool force = false) const;
 };
 
@@ -22,5 +24,11 @@ public:
 // is read-only. A folder that is a link is never refused (the link alone goes); a missing one
 // holds nothing.
 bool HoldsReadOnlyEntry(const QString& windowsFolder);
+
+// Why DeleteFolder could not remove the folder whole as this process really may remove things
+// (immutable or append-only entries, folders it may not write, mount points, and without force
+// read-only entries); empty when it can. A folder that is a link needs only its own folder's
+// leave to go.
+QString WhyNotDeletable(const QString& windowsFolder, bool force = false);
 
 } // namespace platform

@@ -1,0 +1,54 @@
+#pragma once
+// A category rename or delete in progress, noted in the library root before its folder is
+// touched, so that a start after a killed program finishes or takes back what was left half-done:
+// a category is always found whole, under its old name or its new one, or (deleted) not at all,
+// with every document in its own style.
+#include "platform/files/exact_entries.h"
+#include "shared/on_error.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace mainwindow {
+
+struct CategoryChange {
+    enum class Kind { Rename, Delete };
+    Kind kind = Kind::Rename;
+    qint64 number = 0;   // the category's row
+    QString from;        // its folder's name before
+    QString to;          // the new name, or the hidden name the folder is deleted under
+};
+
+// Names in the library root that belong to the program's own bookkeeping, in any letter case:
+// the note and the folders of categories being deleted. They are never categories.
+bool IsReservedName(const QString& name);
+
+// The hidden name the folder of the category with that number is deleted under.
+QString DeletingName(qint64 number);
+
+// The note of a change at work, written (and forced to the disk) before the folder is renamed.
+// It is held while the object lives, so that another copy of the program loading its categories
+// meanwhile leaves the change alone; a note let go without forget() is what a killed program
+// leaves behind. Making one fails when it cannot be written or another change is still noted.
+class CategoryNote {
+public:
+    explicit CategoryNote(const CategoryChange& change);
+
+    // The change is complete or taken back: the note goes.
+    void forget();
+
+private:
+    platform::HeldFile file_;
+};
+
+// Finishes or takes back the change a note left by an ended program tells of, by what the
+// database shows was done: a rename whose row holds the new name is complete, any other takes
+// the folder back to its old name; a delete whose row is gone removes the hidden folder, any
+// other gives the folder its name again. The note goes once the library is whole again; when
+// the rows cannot be read or a name is taken meanwhile, it stays for the next start. A change
+// another copy of the program is still at work on is left to it, and given back: the load then
+// leaves its row and its new folder alone.
+std::optional<CategoryChange> ResolveCategoryChange(shared::ResumeNext& next);
+
+} // namespace mainwindow
