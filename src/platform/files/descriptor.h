@@ -15,6 +15,7 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    bool ok() const { return fd_ >= 0; }
 
 private:
     int fd_;

@@ -1,6 +1,7 @@
 #include "platform/files/file_ops.h"
 
 #include "platform/files/attributes.h"
+#include "platform/files/descriptor.h"
 #include "platform/files/file_calls.h"
 #include "platform/files/file_errors.h"
 #include "platform/files/safe_write.h"
@@ -29,11 +30,6 @@ QFileInfo existingEntry(const QString& windowsPath, FileError missing)
         throwFileError(missing, windowsPath);
     return info;
 }
-
-struct Descriptor {
-    int fd;
-    ~Descriptor() { ::close(fd); }
-};
 
 bool sameEntry(const QFileInfo& a, const QFileInfo& b)
 {
@@ -70,7 +66,7 @@ void CopyInto(PendingFile& target, const QString& sourceWindowsPath)
     const int fd = ::open(encoded(source.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throwSystemError(sourceWindowsPath, QStringLiteral("cannot open it"));
-    const Descriptor closing{fd};
+    const Descriptor closing(fd);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         throwFileError(FileError::FileNotFound, sourceWindowsPath, QStringLiteral("not a regular file"));

@@ -1,5 +1,7 @@
 #include "platform/files/folder_tree.h"
 
+#include "platform/files/descriptor.h"
+
 #include <QFile>
 
 #include <dirent.h>
@@ -17,23 +19,6 @@
 
 namespace platform {
 namespace {
-
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    bool ok() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
 
 // What the tree walk needs of one entry, the entry itself and not what a link leads to.
 struct Entry {
@@ -92,7 +77,7 @@ bool keptAt(int folderFd, const char* name, const Entry& e, bool& examined)
         return e.kept;
     if (!S_ISREG(e.mode) && !S_ISDIR(e.mode))
         return false;
-    const Fd fd(::openat(folderFd, name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    const Descriptor fd(::openat(folderFd, name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
     if (!fd.ok()) {
         examined = false;
         return false;
@@ -145,7 +130,7 @@ QString walk(int folderFd, const Entry& folder, const char* name, const std::str
         return why;
     if (!S_ISDIR(e.mode))
         return {};
-    const Fd fd(::openat(folderFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const Descriptor fd(::openat(folderFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     std::vector<std::string> names;
     if (!fd.ok() || !namesIn(fd.get(), names))
         return shown(where) + QStringLiteral(" cannot be read");
@@ -213,7 +198,7 @@ bool removeAt(int folderFd, dev_t device, const char* name, bool makeWritable)
         ::fchmodat(folderFd, name, (e.mode & 07777) | S_IRWXU, 0);
     bool removed = true;
     {
-        const Fd fd(::openat(folderFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        const Descriptor fd(::openat(folderFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         std::vector<std::string> names;
         if (!fd.ok() || !namesIn(fd.get(), names))
             return false;
@@ -228,7 +213,7 @@ bool removeAt(int folderFd, dev_t device, const char* name, bool makeWritable)
 QString WhyNotRemovable(const QString& nativePath, bool readOnlyRefuses)
 {
     const Place place = placeOf(nativePath);
-    const Fd folderFd(::open(place.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor folderFd(::open(place.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     Entry folder;
     if (!folderFd.ok() || !lookAtOpen(folderFd.get(), folder))
         return shown(place.folder) + QStringLiteral(" cannot be opened");
@@ -246,7 +231,7 @@ QString WhyNotRemovable(const QString& nativePath, bool readOnlyRefuses)
 bool RemoveTree(const QString& nativePath, bool makeWritable)
 {
     const Place place = placeOf(nativePath);
-    const Fd folderFd(::open(place.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor folderFd(::open(place.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     Entry folder;
     if (!folderFd.ok() || !lookAtOpen(folderFd.get(), folder))
         return false;
@@ -256,7 +241,7 @@ bool RemoveTree(const QString& nativePath, bool makeWritable)
 bool HoldsReadOnly(const QString& nativePath)
 {
     const Place place = placeOf(nativePath);
-    const Fd folderFd(::open(place.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor folderFd(::open(place.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     Entry folder;
     if (!folderFd.ok() || !lookAtOpen(folderFd.get(), folder))
         return false;
