@@ -6,6 +6,8 @@
 #include "mainwindow/drop_texts.h"
 #include "mainwindow/dropped_file.h"
 #include "mainwindow/fm_msg.h"
+#include "mainwindow/one_per_name.h"
+#include "mainwindow/title_row.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/list_view_messages.h"
 #include "platform/error.h"
@@ -118,9 +120,10 @@ void fmMain::ImportIntoCategory(const platform::DataObject& Data, const Category
     int imported = 0;
     int failed = 0;
     const int count = next.value([&] { return Data.FilesCount(); }, 0);
+    const NameTest titleHasRow = [&](const QString& title) { return CategoryRowHoldsTitle(*this, target, title); };
     for (int i = 1; i <= count; ++i) {
         // A no skips this file only.
-        switch (CopyDroppedFile(Data, i, CategoryPath(target), &ReplaceQuestionOnImport, next)) {
+        switch (CopyDroppedFile(Data, i, target, &ReplaceQuestionOnImport, titleHasRow, next)) {
         case DroppedFile::InPlace: ++imported; break;
         case DroppedFile::Failed: ++failed; break;
         case DroppedFile::NotText:
@@ -169,36 +172,51 @@ void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDr
     //    is: a copy onto itself followed by the delete would lose it.
     if (source.isEmpty() || target.isEmpty() || source == target)
         return;
-    const QString destination = CategoryPath(target) + "\\" + fileName;
-    const QString sourcePath = CategoryPath(source) + "\\" + fileName;
-
-    // A source file that is gone, or a no to replacing the target, ends the move.
-    if (next.holds([&] { return !platform::NormalFileExists(sourcePath); }))
+    // The document's own file, as the list named it: one whose name differs only in letter case
+    // is another file, left alone. A source file that is gone ends the move.
+    const QString sourcePath = next.value([&] {
+        if (!drop.textIsFileName)
+            return OwnDocumentFile(source, title);
+        const QString named = CategoryPath(source) + "\\" + fileName;
+        return platform::ExistsAsSpelled(named) ? named : QString();
+    }, QString());
+    if (sourcePath.isEmpty() || next.holds([&] { return !platform::NormalFileExists(sourcePath); }))
         return;
-    if (next.holds([&] { return platform::NormalFileExists(destination); })
-        && !next.value([&] { return Module1::AskYesNo(ReplaceQuestionInTarget(title)); }, false))
+
+    // The document the target's list shows under the name, in whatever letter case, is the one
+    // asked about and replaced; a twin of it there is left alone. A no ends the move.
+    const Landing landing = next.value([&] {
+        return LandingIn(target, fileName, [&](const QString& t) { return CategoryRowHoldsTitle(*this, target, t); });
+    }, Landing{QString(), fileName});
+    const QString destination = CategoryPath(target) + "\\" + landing.name;
+    const QString listed = landing.listed.isEmpty() ? QString() : CategoryPath(target) + "\\" + landing.listed;
+    if (!listed.isEmpty()
+        && !next.value([&] { return Module1::AskYesNo(ReplaceQuestionInTarget(landing.listed.chopped(4))); }, false))
         return;
 
-    // All or nothing: the copy is written whole and takes its name (a document there, after the
-    //    yes, is set aside, a link as a link), the source file is set aside, the row goes, and
-    //    only then are the two set-aside files removed. A source that cannot go (immutable, a
-    //    read-only folder) or a row that cannot takes the copy back and puts everything back.
+    // All or nothing: the copy is written whole and takes its name (the listed document there,
+    //    after the yes, is set aside, a link as a link), the source file is set aside, the row
+    //    goes, and only then are the two set-aside files removed. A source that cannot go
+    //    (immutable, a read-only folder) or a row that cannot takes the copy back and puts
+    //    everything back.
     const bool moved = shared::trapAll(
         [&] {
-            if (platform::SameEntry(sourcePath, destination))
+            if (!listed.isEmpty() && platform::SameEntry(sourcePath, listed))
                 throw platform::Error("the target is the document's own file");
             shared::AllOrNothing steps;
             platform::PendingFile copy(destination, platform::Placing::New);
             platform::CopyInto(copy, sourcePath);
             std::optional<platform::SetAside> replaced;
-            if (platform::NormalFileExists(destination))
-                steps([&] { replaced.emplace(destination); }, [&] { replaced->putBack(); });
+            if (!listed.isEmpty())
+                steps([&] { replaced.emplace(listed); }, [&] { replaced->putBack(); });
             steps([&] { copy.putInPlace(); }, [&] { copy.withdraw(); });
             std::optional<platform::SetAside> moving;
             steps([&] { moving.emplace(sourcePath); }, [&] { moving->putBack(); });
+            // Exactly the moved document's own row goes, the one its list took for the title: a
+            // twin's row, which the database's comparison of titles matches too, stays.
             steps([&] {
-                Module1::ExecuteSql("delete * from Log where Type=" + GetTypeID(source) + " and Title="
-                                    + shared::Quoted(title));
+                if (const std::optional<TitleRow> row = RowOfTitle(GetTypeID(source), title))
+                    Module1::ExecuteSql("delete * from Log where ID=" + row->id);
             });
             next([&] { moving->remove(); });
             if (replaced)

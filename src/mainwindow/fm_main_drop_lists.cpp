@@ -6,6 +6,7 @@
 #include "mainwindow/drop_texts.h"
 #include "mainwindow/dropped_file.h"
 #include "mainwindow/fm_msg.h"
+#include "mainwindow/title_row.h"
 #include "platform/controls/label.h"
 #include "platform/controls/list_view.h"
 #include "shared/on_error.h"
@@ -56,7 +57,9 @@ void fmMain::DropFilesOnList(const platform::DataObject& Data, const ListDrop& l
     const QString folder = next.value([&] { return list.folderName->Caption(); }, QString());
     const int count = next.value([&] { return Data.FilesCount(); }, 0);
     for (int i = 1; i <= count; ++i) {
-        const DroppedFile result = CopyDroppedFile(Data, i, CategoryPath(folder), list.question, next);
+        const DroppedFile result = CopyDroppedFile(
+            Data, i, folder, list.question,
+            [&](const QString& title) { return CategoryRowHoldsTitle(*this, folder, title); }, next);
         // A no ends the whole drop: what was copied stays, nothing is reloaded.
         if (result == DroppedFile::Declined)
             return;

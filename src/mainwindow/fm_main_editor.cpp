@@ -3,6 +3,7 @@
 #include "controls/ibutton.h"
 #include "mainwindow/blank_trim.h"
 #include "mainwindow/fm_msg.h"
+#include "mainwindow/one_per_name.h"
 #include "mainwindow/style_values.h"
 #include "mainwindow/word_count.h"
 #include "platform/controls/combo_box.h"
@@ -69,12 +70,13 @@ void fmMain::listTxt_ItemClick(const ListItemPtr& itemClicked)
         next([&] { myTxt->setText(QString()); });
         next([&] { txtTitle->setText(Item->Text()); });
 
-        // The category's folder as it is now, not the folder the list item remembers. A file too
-        // large for the editor is not read: a notice stands in its place, which nothing typed
-        // can change and no update can write over the file.
+        // The category's folder as it is now, not the folder the list item remembers, and the
+        // document's own file in it: a file whose name differs only in letter case is another
+        // one. A file too large for the editor is not read: a notice stands in its place, which
+        // nothing typed can change and no update can write over the file.
         QString path;
-        next([&] { path = DocumentPath(lbFolderName->Caption(), Item->Text()); });
-        if (next.holds([&] { return platform::NormalFileExists(path); })) {
+        next([&] { path = OwnDocumentFile(lbFolderName->Caption(), Item->Text()); });
+        if (next.holds([&] { return !path.isEmpty() && platform::NormalFileExists(path); })) {
             if (next.value([&] { return platform::TooLargeForText(path); }, false))
                 next([&] { myTxt->ShowNotice(kTooLargeNotice); });
             else

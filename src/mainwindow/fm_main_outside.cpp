@@ -4,9 +4,11 @@
 #include "mainwindow/fm_main.h"
 
 #include "mainwindow/blank_trim.h"
+#include "mainwindow/one_per_name.h"
 #include "platform/controls/label.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/text_box.h"
+#include "platform/files/file_ops.h"
 #include "platform/files/file_system_object.h"
 #include "platform/files/listing.h"
 #include "platform/shell/notepad.h"
@@ -49,9 +51,10 @@ void fmMain::ListTxtList_DblClick()
     if (!selected)
         return;
 
+    // The file as the list names it: one whose name differs only in letter case is another.
     const QString file = Trim(selected->Text());
     const QString path = CategoryPath(category->Text()) + "\\" + file;
-    if (!platform::NormalFileExists(path))
+    if (!platform::ExistsAsSpelled(path) || !platform::NormalFileExists(path))
         return;
     platform::StartNotepad(kNotepad + path, platform::vbNormalFocus);
 }
@@ -62,12 +65,13 @@ void fmMain::lbLen_DblClick()
     const QString title = Trim(txtTitle->Text());
     if (title.isEmpty() || txtTitle->Enabled())
         return;
-    const QString path = DocumentPath(lbFolderName->Caption(), title);
-    if (!platform::NormalFileExists(path))
+    // The document's own file; when it is gone, a file whose name differs only in letter case
+    // is another one and does not open in its place.
+    const QString path = OwnDocumentFile(lbFolderName->Caption(), title);
+    if (path.isEmpty() || !platform::NormalFileExists(path))
         return;
     // The command line ends with a blank after the extension.
-    platform::StartNotepad(kNotepad + CategoryPath(lbFolderName->Caption()) + "\\" + title + ".txt ",
-                           platform::vbNormalFocus);
+    platform::StartNotepad(kNotepad + path + " ", platform::vbNormalFocus);
 }
 
 } // namespace mainwindow

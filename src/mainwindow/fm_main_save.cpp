@@ -143,9 +143,18 @@ bool fmMain::CheckDocumentInput()
 QString fmMain::GetTypeID(const QString& name)
 {
     // The name as the category box holds it: a folder made outside may begin or end with blanks,
-    // and its row holds them too.
-    Module1::OpenRs("select top 1 * from Types where TypeName=" + shared::Quoted(name));
-    const QString id = Module1::Rs()["ID"].toString();
+    // and its row holds them too. A folder beside it whose name differs only in letter case has
+    // a row of its own: the category is the row that holds the name exactly, else the first, as
+    // the category list takes it.
+    using Module1::Rs;
+    Module1::OpenRs("select * from Types where TypeName=" + shared::Quoted(name));
+    QString id = Rs()["ID"].toString();
+    for (; !Rs().Eof(); Rs().MoveNext()) {
+        if (Rs()["TypeName"].toString() == name) {
+            id = Rs()["ID"].toString();
+            break;
+        }
+    }
     Module1::CloseRs();
     return id;
 }

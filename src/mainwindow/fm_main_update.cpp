@@ -3,6 +3,7 @@
 #include "mainwindow/blank_trim.h"
 #include "mainwindow/document_row.h"
 #include "mainwindow/fm_msg.h"
+#include "mainwindow/one_per_name.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/label.h"
 #include "platform/controls/list_view.h"
@@ -17,6 +18,7 @@
 #include "shared/on_error.h"
 #include "shared/sql_quote.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -101,39 +103,47 @@ void storeInPlace(fmMain& w, const QString& path, RowChange& row)
 
 // Under a new title or in another category: the new file, then the row, then the old file.
 // Stopped at any point, the document is whole with its own style (at worst its other file is
-// listed once more). A file without a row at the new name is set aside, not removed, until the
-// end, so a step that fails puts everything back as it was.
-void storeUnderNewName(fmMain& w, const QString& oldPath, const QString& newPath, RowChange& row)
+// listed once more). The new name is free of any other file, the clash check saw to that; a
+// file that takes it meanwhile refuses the new text, and everything is put back.
+void storeUnderNewName(fmMain& w, const QString& ownPath, const QString& newPath, RowChange& row)
 {
     shared::AllOrNothing steps;
     const auto text = platform::PendingText(newPath, w.myTxt->FileText(), w.myTxt->FileFormat(), platform::Placing::New);
-    std::optional<platform::SetAside> replaced;
-    if (platform::NormalFileExists(newPath) && !platform::SameEntry(newPath, oldPath))
-        steps([&] { replaced.emplace(newPath); }, [&] { replaced->putBack(); });
     steps([&] { text->putInPlace(); }, [&] { text->withdraw(); });
     steps([&] { row.store(); }, [&] { row.restore(); });
-    // A linked document loses its link only.
+    // Only the document's own file goes, a link as a link; when it is gone, nothing does.
     steps([&] {
-        if (platform::NormalFileExists(oldPath) && !platform::SameEntry(oldPath, newPath))
-            platform::Kill(oldPath);
+        if (!ownPath.isEmpty() && platform::NormalFileExists(ownPath) && !platform::SameEntry(ownPath, newPath))
+            platform::Kill(ownPath);
     });
-    shared::ResumeNext next;
-    if (replaced)
-        next([&] { replaced->remove(); });
 }
 
-void storeUpdate(fmMain& w, const QString& typeID, const QString& title)
+void storeUpdate(fmMain& w, const QString& ownPath, const QString& newPath, const QString& typeID,
+                 const QString& title)
 {
-    const QString oldPath = DocumentPath(w.lbFolderName->Caption(), w.lbTxtName->Caption());
-    const QString newPath = DocumentPath(w.ComboType->Text(), title);
     RowChange row(w, typeID, title);
 
     w.EnsureTypeFolder(w.ComboType->Text());
-    if (platform::ExistsAsSpelled(newPath) && platform::SameEntry(newPath, oldPath))
+    if (!ownPath.isEmpty() && platform::ExistsAsSpelled(newPath) && platform::SameEntry(newPath, ownPath))
         storeInPlace(w, newPath, row);
     else
-        storeUnderNewName(w, oldPath, newPath, row);
+        storeUnderNewName(w, ownPath, newPath, row);
     Module1::CloseRsAndConn();
+}
+
+// Whether a file other than the document's own holds the new name, in any letter case: one
+// made outside or put there since the list was loaded, a twin left alone by the list. The new
+// text would take its place, and it would be lost.
+bool nameTakenByAnotherFile(const QString& category, const QString& newPath, const QString& ownPath)
+{
+    // Written in place, the document's own file takes the text and nothing beside it is touched.
+    if (!ownPath.isEmpty() && platform::ExistsAsSpelled(newPath) && platform::SameEntry(newPath, ownPath))
+        return false;
+    const QStringList names = platform::Spellings(newPath);
+    return std::any_of(names.begin(), names.end(), [&](const QString& name) {
+        const QString path = CategoryPath(category) + "\\" + name;
+        return platform::NormalFileExists(path) && (ownPath.isEmpty() || !platform::SameEntry(path, ownPath));
+    });
 }
 
 } // namespace
@@ -161,11 +171,21 @@ bool fmMain::UpdateDocument()
     const QString typeID = next.value([&] { return GetTypeID(ComboType->Text()); }, QString());
     const QString title = Trim(txtTitle->Text());
 
-    // A clash check that cannot run counts as a clash: nothing is touched then.
+    // The document's own file is the one its list showed, by its title exactly: a file beside
+    // it whose name differs only in letter case is another one. A file that cannot be looked up
+    // is none to the clash check, and the update then writes nothing.
+    const std::optional<QString> ownPath = next.value(
+        [&] { return std::optional<QString>(OwnDocumentFile(lbFolderName->Caption(), lbTxtName->Caption())); },
+        std::optional<QString>());
+    const QString newPath = DocumentPath(ComboType->Text(), title);
+
+    // A clash check that cannot run counts as a clash: nothing is touched then. Another
+    // document's row of the title clashes, and so does any other file of the name in the target
+    // folder.
     if (next.holds([&] {
             Module1::OpenRs("select * from Log where Title=" + shared::Quoted(title) + " and Type=" + typeID
                             + " and ID<>" + lbTxtID->Caption());
-            return Module1::Rs().RecordCount() >= 1;
+            return Module1::Rs().RecordCount() >= 1 || nameTakenByAnotherFile(ComboType->Text(), newPath, ownPath.value_or(QString()));
         })) {
         next([&] { Module1::ShowInfo(TitleClashText(ComboType->Text(), title)); });
         next([] { Module1::CloseRsAndConn(); });
@@ -176,7 +196,7 @@ bool fmMain::UpdateDocument()
 
     // All or nothing: an update that cannot be stored whole keeps the user's text in the editor,
     // still to be saved, and says so.
-    const bool stored = shared::trapAll([&] { storeUpdate(*this, typeID, title); },
+    const bool stored = shared::trapAll([&] { storeUpdate(*this, ownPath.value(), newPath, typeID, title); },
                                         [&](const std::string&) {
                                             IsEditing = true;
                                             Module1::ShowInfo(kUpdateFailed);
@@ -213,13 +233,15 @@ void fmMain::cmdDel_Click()
     // The file is set aside, the row deleted, and only then is the file removed: a file that
     // cannot go (an immutable file, a read-only folder), or a row that then cannot, leaves the
     // document whole, its file renamed back, and says so; no byte of it is ever written again.
-    const QString path = DocumentPath(lbFolderName->Caption(), lbTxtName->Caption());
+    // Only the document's own file goes: when it is gone, the row goes alone, and a file whose
+    // name differs from it only in letter case stays.
     std::int32_t removed = 0;
     const bool deleted = shared::trapAll(
         [&] {
             shared::AllOrNothing steps;
             std::optional<platform::SetAside> file;
-            if (platform::NormalFileExists(path))
+            const QString path = OwnDocumentFile(lbFolderName->Caption(), lbTxtName->Caption());
+            if (!path.isEmpty() && platform::NormalFileExists(path))
                 steps([&] { file.emplace(path); }, [&] { file->putBack(); });
             steps([&] { removed = Module1::ExecuteSql("delete * from Log where ID=" + Trim(lbTxtID->Caption())); });
             if (file)

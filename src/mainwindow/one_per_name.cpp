@@ -1,6 +1,8 @@
 #include "mainwindow/one_per_name.h"
 
 #include "mainwindow/fm_main.h"
+#include "platform/files/file_ops.h"
+#include "platform/files/listing.h"
 #include "platform/files/windows_path.h"
 #include "shared/on_error.h"
 
@@ -60,6 +62,33 @@ QStringList OneDocumentPerName(const QString& category, const QStringList& files
             }, false);
         },
         [&](const QString& file) { return titleHasRow(titleOf(file)); });
+}
+
+QString OwnDocumentFile(const QString& category, const QString& title)
+{
+    if (!platform::ExistsAsSpelled(CategoryPath(category)))
+        return QString();
+    const QString exact = DocumentPath(category, title);
+    if (platform::ExistsAsSpelled(exact))
+        return exact;
+    for (const QString& name : platform::Spellings(exact))
+        if (name.size() == title.size() + 4 && name.startsWith(title, Qt::CaseSensitive))
+            return CategoryPath(category) + "\\" + name;
+    return QString();
+}
+
+Landing LandingIn(const QString& category, const QString& fileName, const NameTest& titleHasRow)
+{
+    const QString folder = CategoryPath(category) + "\\";
+    const QStringList spellings = platform::Spellings(folder + fileName);
+    QStringList files;
+    for (const QString& name : spellings)
+        if (platform::NormalFileExists(folder + name))
+            files << name;
+    Landing landing;
+    landing.listed = OneDocumentPerName(category, files, titleHasRow).value(0);
+    landing.name = spellings.size() > 1 && !landing.listed.isEmpty() ? landing.listed : fileName;
+    return landing;
 }
 
 } // namespace mainwindow

@@ -23,4 +23,21 @@ QStringList OnePerName(const QStringList& names, const NameTest& reaches, const 
 // that very file; titleHasRow is asked with the title.
 QStringList OneDocumentPerName(const QString& category, const QStringList& files, const NameTest& titleHasRow);
 
+// The document's own file, the one its list showed for the title: in the category's folder,
+// spelled as the category is, the entry named by the title exactly with ".txt" in any letter
+// case ("<title>.txt" itself first, else the first in name order). Its path; "" when it is gone,
+// for a twin beside it is another file.
+QString OwnDocumentFile(const QString& category, const QString& title);
+
+// Where a file of a name comes into a category folder. The document the folder's list shows
+// under that name, in whatever letter case, is the one a replace is asked about and takes the
+// place of. The new file takes the name as given; where twins of it lie in the folder, it takes
+// the listed document's own name instead, so that the twins stay as they are and the list goes
+// on showing the new file.
+struct Landing {
+    QString listed;   // the listed document's file name; "" for none
+    QString name;     // the name the new file takes
+};
+Landing LandingIn(const QString& category, const QString& fileName, const NameTest& titleHasRow);
+
 } // namespace mainwindow

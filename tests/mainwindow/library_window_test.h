@@ -25,6 +25,23 @@ protected:
         folder.writeFile("txt/" + category + "/" + title + ".txt", text);
     }
 
+    // A category row and folder, and a document row in a style of its own with its file, made by
+    // hand where names differ only in letter case (the library's helpers look names up as the
+    // database does). Each gives the new row's number.
+    int category(const QString& name)
+    {
+        folder.exec("insert into Types (TypeName) values ('" + name + "')");
+        folder.makeFolder("txt/" + name);
+        return folder.scalar("select max(ID) from Types").toInt();
+    }
+    int document(int type, const QString& categoryFolder, const QString& title, const QByteArray& text, int size)
+    {
+        folder.exec(QString("insert into Log (Title, Type, FontSize, FontName, FontColor, BackColor) "
+                            "values ('%1', %2, %3, '宋体', 255, 65535)").arg(title).arg(type).arg(size));
+        folder.writeFile("txt/" + categoryFolder + "/" + title + ".txt", text);
+        return folder.scalar("select max(ID) from Log").toInt();
+    }
+
     // The editor's title and text typed in; the category chosen afterwards, since each change
     // of the text puts the category box back to the current category.
     void type(const QString& title, const QString& text, const QString& category = {})

@@ -29,21 +29,6 @@ constexpr qint64 kGigabytes3 = qint64(3) << 30;
 
 class SpecialDocuments : public LibraryWindowTest {
 protected:
-    // A category row and folder, and a document row with a style of its own, made by hand where
-    // the names differ only in letter case (the helpers look names up as the database does).
-    int category(const QString& name)
-    {
-        folder.exec("insert into Types (TypeName) values ('" + name + "')");
-        folder.makeFolder("txt/" + name);
-        return folder.scalar("select max(ID) from Types").toInt();
-    }
-    int document(int type, const QString& categoryFolder, const QString& title, const QByteArray& text, int size)
-    {
-        folder.exec(QString("insert into Log (Title, Type, FontSize, FontName, FontColor, BackColor) "
-                            "values ('%1', %2, %3, '宋体', 255, 65535)").arg(title).arg(type).arg(size));
-        folder.writeFile("txt/" + categoryFolder + "/" + title + ".txt", text);
-        return folder.scalar("select max(ID) from Log").toInt();
-    }
     QVariant column(const QString& name, int id) const
     {
         return folder.scalar("select " + name + " from Log where ID=" + QString::number(id));

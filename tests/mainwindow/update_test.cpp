@@ -108,16 +108,20 @@ TEST_F(UpdateDocument, AnotherCategoryMovesTheDocumentOutOfTheList)
     EXPECT_EQ(unexpected(), 0);
 }
 
-TEST_F(UpdateDocument, ReplacesAFileWithoutARowAtTheNewPath)
+TEST_F(UpdateDocument, AFileWithoutARowAtTheNewPathClashesAndKeepsItsText)
 {
     document("Work", "Plan", "plan");
     start();
     folder.writeFile("txt/Work/Goals.txt", "placed from outside");
+    answer({Answer::Ok});
     edit("Goals", "the goals");
-    EXPECT_TRUE(w().UpdateDocument());
-    EXPECT_EQ(files("Work"), QStringList{"Goals.txt"});
-    EXPECT_EQ(folder.readFile("txt/Work/Goals.txt"), "the goals");
+    EXPECT_FALSE(w().UpdateDocument());
+    EXPECT_EQ(shown(), QStringList{"Work栏目下已存在标题为【Goals】的文档"});
+    EXPECT_EQ(files("Work"), (QStringList{"Goals.txt", "Plan.txt"}));
+    EXPECT_EQ(folder.readFile("txt/Work/Goals.txt"), "placed from outside");
+    EXPECT_EQ(folder.readFile("txt/Work/Plan.txt"), "plan");
     EXPECT_EQ(rows(), 1);
+    EXPECT_TRUE(w().IsEditing);
     EXPECT_EQ(unexpected(), 0);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/files/descriptor.h"
 #include "platform/files/file_calls.h"
 #include "platform/files/file_errors.h"
+#include "platform/files/folder_entries.h"
 #include "platform/files/safe_write.h"
 #include "platform/files/windows_path.h"
 
@@ -104,6 +105,28 @@ bool ExistsAsSpelled(const QString& windowsPath)
 {
     struct stat st {};
     return entryStatus(resolveParent(windowsPath), st);
+}
+
+QStringList Spellings(const QString& windowsPath)
+{
+    const QString native = withoutTrailingSlash(resolveParent(windowsPath));
+    const QString name = lastComponent(native);
+    QStringList names;
+    if (isDotName(name))
+        return names;
+    for (const FolderEntry& entry : ReadFolder(QFileInfo(native).path()))
+        if (sameName(entry.name, name))
+            names << entry.name;
+    names.sort();
+    return names;
+}
+
+bool HoldsOtherThanFile(const QString& windowsPath)
+{
+    const QString native = resolveParent(windowsPath);
+    struct stat entry {};
+    struct stat target {};
+    return entryStatus(native, entry) && !(targetStatus(native, target) && S_ISREG(target.st_mode));
 }
 
 void Kill(const QString& windowsPath)

@@ -2,6 +2,7 @@
 // The runtime's statements on single files and folders. Existing names are found without
 // regard to letter case; new names are used exactly as given.
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -33,6 +34,16 @@ bool SameEntry(const QString& windowsPathA, const QString& windowsPathB);
 
 // True when an entry of exactly that spelling is at the path (its folders resolved).
 bool ExistsAsSpelled(const QString& windowsPath);
+
+// The names of the entries of the path's folder (resolved) that are its last component but for
+// the letter case of A to Z, its own spelling among them when it is there, in name order. None
+// when the folder is missing.
+QStringList Spellings(const QString& windowsPath);
+
+// True when an entry of exactly that spelling is at the path (its folders resolved) that is
+// neither a regular file nor a link to one: a folder, a fifo, a device, a socket, a link that
+// leads nowhere.
+bool HoldsOtherThanFile(const QString& windowsPath);
 
 // Deletes one file; a read-only file or a folder is refused.
 void Kill(const QString& windowsPath);

@@ -2,6 +2,7 @@
 // can name, of a size the editor can hold. Fifos, devices, links to nothing and undecodable
 // names are never listed and never read, and stay on the disk as they were.
 #include "platform/files/attributes.h"
+#include "platform/files/file_ops.h"
 #include "platform/files/listing.h"
 #include "platform/files/text_files.h"
 #include "platform/files/windows_path.h"
@@ -43,11 +44,14 @@ TEST(SpecialEntries, AreNeitherListedNorReadAndStayAsTheyWere)
     clock.start();
     for (const QString name : {"p.txt", "to fifo.txt", "gone.txt", "loop.txt", "z.txt"}) {
         EXPECT_FALSE(NormalFileExists(a + name)) << qPrintable(name);
+        EXPECT_TRUE(HoldsOtherThanFile(a + name)) << qPrintable(name);
         EXPECT_EQ(Dir(a + name), "") << qPrintable(name);
         EXPECT_THROW(ReadTextFileAsIs(a + name), Error) << qPrintable(name);
     }
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(ReadTextFile(a + "LINKED.txt"), "plain");
+    for (const QString name : {"plain.txt", "linked.txt", "missing.txt", "PLAIN.txt"})
+        EXPECT_FALSE(HoldsOtherThanFile(a + name)) << qPrintable(name);
     EXPECT_TRUE(S_ISFIFO(statusOf(pf.file("txt/A/p.txt")).st_mode));
     EXPECT_TRUE(S_ISLNK(statusOf(pf.file("txt/A/gone.txt")).st_mode));
     EXPECT_EQ(undecodable.content(), "latin");
@@ -87,6 +91,15 @@ TEST(LetterCase, OnlyAToZFoldAsTheDatabaseComparesNames)
     pf.writeFile(QString::fromUtf8("txt/A/É.txt"), "upper");
     EXPECT_THROW(ReadTextFile(pf.windows() + QString::fromUtf8("\\txt\\a\\é.txt")), Error);
     EXPECT_EQ(ReadTextFile(pf.windows() + QString::fromUtf8("\\txt\\a\\É.TXT")), "upper");
+
+    // Every spelling of a name beside it, its own among them, in name order; none for a folder
+    // that is not there.
+    pf.writeFile("txt/A/plan.txt", "lower");
+    pf.writeFile("txt/A/Plan.TXT", "title");
+    pf.writeFile("txt/A/Plans.txt", "another name");
+    EXPECT_EQ(Spellings(pf.windows() + "\\txt\\a\\PLAN.txt"), (QStringList{"Plan.TXT", "plan.txt"}));
+    EXPECT_EQ(Spellings(pf.windows() + "\\txt\\A\\plan.txt"), (QStringList{"Plan.TXT", "plan.txt"}));
+    EXPECT_EQ(Spellings(pf.windows() + "\\txt\\B\\plan.txt"), QStringList());
 }
 
 } // namespace
