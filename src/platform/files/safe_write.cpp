@@ -138,7 +138,8 @@ void PendingFile::putInPlace()
     if (placed_)
         return;
     closeContent();
-    const bool renamed = placing_ == Placing::New
+    // A name that was free is never taken from a file put there since.
+    const bool renamed = tookFreeName_
         ? renameOntoFreeName(temporary_, target_)
         : ::rename(encoded(temporary_).constData(), encoded(target_).constData()) == 0;
     if (!renamed)
