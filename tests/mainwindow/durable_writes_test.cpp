@@ -99,6 +99,14 @@ TEST_F(DocumentWrites, AMovedDocumentReplacesAnotherWithoutTheNameEverBeingEmpty
     EXPECT_EQ(everything("txt/Home"), QStringList{"Plan.txt"});
     EXPECT_EQ(everything("txt/Work"), QStringList{});
     EXPECT_EQ(reloadedRows(), QStringList{"Home/Plan|16|宋体"});
+
+    // So does a file imported over it.
+    answer({Answer::Yes, Answer::Ok});
+    testsupport::dropOn(w().ListFolder, testsupport::overItem(w().ListFolder, testsupport::itemIndex(w().ListFolder, "Home")),
+                        testsupport::filesOffered({outsideFile("Plan.txt", "imported plan")}));
+    EXPECT_FALSE(home.names().contains("Plan.txt"));
+    EXPECT_EQ(folder.readFile("txt/Home/Plan.txt"), "imported plan");
+    EXPECT_EQ(everything("txt/Home"), QStringList{"Plan.txt"});
     EXPECT_EQ(unexpected(), 0);
 }
 
