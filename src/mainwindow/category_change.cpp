@@ -78,7 +78,7 @@ void CategoryNote::forget()
     file_.remove();
 }
 
-std::optional<CategoryChange> ResolveCategoryChange(shared::ResumeNext& next)
+std::optional<UnfinishedChange> ResolveCategoryChange(shared::ResumeNext& next)
 {
     const QString root = LibraryRoot();
     next([&] { platform::HeldFile::clearAbandoned(root, kNote); });
@@ -88,7 +88,7 @@ std::optional<CategoryChange> ResolveCategoryChange(shared::ResumeNext& next)
         return std::nullopt;
     const std::optional<CategoryChange> change = decoded(note->content);
     if (note->held)
-        return change;
+        return change ? std::optional<UnfinishedChange>({change->number, {change->to}}) : std::nullopt;
     // A note not written whole was written before anything else was done.
     const auto forget = [&] { next([&] { platform::RemoveFile(root, kNote); }); };
     if (!change) {
@@ -99,17 +99,18 @@ std::optional<CategoryChange> ResolveCategoryChange(shared::ResumeNext& next)
     const Row row = next.value([&] { return Row(rowName(change->number)); }, Row());
     if (!row) {
         next([] { Module1::CloseRsAndConn(); });
-        return std::nullopt;
+        return UnfinishedChange{change->number, {change->from, change->to}};
     }
 
     const auto holds = [&](const QString& name) { return platform::HoldsEntry(root, name); };
     bool whole = false;
+    QString other = change->to;   // the folder name that is not the category's while unfinished
     if (change->kind == CategoryChange::Kind::Rename) {
         // The folder takes the name its row holds: the new one once the row was stored, else
         // the old one again.
         const bool stored = *row == change->to;
         const QString& name = stored ? change->to : change->from;
-        const QString& other = stored ? change->from : change->to;
+        other = stored ? change->from : change->to;
         whole = next.value([&] {
             if (!holds(name) && holds(other))
                 platform::RenameEntry(root, other, name);
@@ -129,8 +130,9 @@ std::optional<CategoryChange> ResolveCategoryChange(shared::ResumeNext& next)
             return true;
         }, false);
     }
-    if (whole)
-        forget();
+    if (!whole)
+        return UnfinishedChange{change->number, {other}};
+    forget();
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "shared/on_error.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -42,13 +43,23 @@ private:
     platform::HeldFile file_;
 };
 
+// A change whose note stays after the start has looked at it: the load keeps the category's row
+// whatever it finds, and neither lists nor adopts the folders named here, so that nothing of the
+// category is pruned or taken for a new category before the change is finished.
+struct UnfinishedChange {
+    qint64 number = 0;      // the category's row
+    QStringList leftAlone;  // folder names in the library root, exactly as spelled
+};
+
 // Finishes or takes back the change a note left by an ended program tells of, by what the
 // database shows was done: a rename whose row holds the new name is complete, any other takes
 // the folder back to its old name; a delete whose row is gone removes the hidden folder, any
-// other gives the folder its name again. The note goes once the library is whole again; when
-// the rows cannot be read or a name is taken meanwhile, it stays for the next start. A change
-// another copy of the program is still at work on is left to it, and given back: the load then
-// leaves its row and its new folder alone.
-std::optional<CategoryChange> ResolveCategoryChange(shared::ResumeNext& next);
+// other gives the folder its name again. The note goes once the library is whole again. When
+// that cannot be done at this start (the rows cannot be read, the root cannot be written, a
+// name is taken meanwhile) the note stays for the next start, and the change is given back: the
+// folder that is not the one its row names is left alone (both, when the row cannot be read).
+// A change another copy of the program is still at work on is left to it, and given back so:
+// its new folder is left alone.
+std::optional<UnfinishedChange> ResolveCategoryChange(shared::ResumeNext& next);
 
 } // namespace mainwindow

@@ -28,4 +28,11 @@ inline QString TitleClashText(const QString& category, const QString& title)
         + QStringLiteral("】的文档");
 }
 
+// Both saves refuse a text the editor could not read byte for byte: writing it back would
+// change the file.
+inline QString UnreadableFileText()
+{
+    return QStringLiteral("该文档含有无法识别的字符，更新会改变原文件，已取消更新。");
+}
+
 } // namespace mainwindow

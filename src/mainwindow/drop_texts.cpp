@@ -38,6 +38,11 @@ QString MoveFailedText(const QString& title)
     return QStringLiteral("文档【") + title + QStringLiteral("】未能移动。");
 }
 
+QString DroppedFileTooLargeText()
+{
+    return QStringLiteral("文件过大，无法打开！");
+}
+
 QString TitleFromDroppedPath(const QString& path)
 {
     return withoutTxt(path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1));

@@ -17,6 +17,8 @@ QString ImportedText(int count);
 QString CopyFailedText(int count);
 // A document that stayed where it was since its file could not be copied.
 QString MoveFailedText(const QString& title);
+// A file dropped on the editor that is too large to be read into it.
+QString DroppedFileTooLargeText();
 
 // The text after the last backslash with every ".txt" removed, wherever it stands.
 QString TitleFromDroppedPath(const QString& path);

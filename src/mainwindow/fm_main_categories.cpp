@@ -114,10 +114,10 @@ void fmMain::LoadTypeList()
 
     // A category rename or delete that a killed program left half-done is finished or taken
     // back first, so that the rows below meet its folder under the name its row holds. One that
-    // another copy of the program is at work on is left to it: its row stays, its new folder is
-    // not adopted.
-    const std::optional<CategoryChange> atWork = ResolveCategoryChange(next);
-    const auto inChange = [&](const QString& name) { return atWork && name == atWork->to; };
+    // cannot be finished now, or that another copy of the program is at work on, keeps its row,
+    // and its other folder is not adopted: the category is found whole once it is finished.
+    const std::optional<UnfinishedChange> atWork = ResolveCategoryChange(next);
+    const auto inChange = [&](const QString& name) { return atWork && atWork->leftAlone.contains(name); };
     const auto changing = [&] { return atWork && Rs2()["ID"].Value().toInt64() == atWork->number; };
 
     // Rows whose folder is gone go; their documents' rows stay. A row whose folder cannot be

@@ -169,7 +169,7 @@ void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDr
     }
 
     // Onto its own category (its item, or the blank part of the list) a document stays as it
-    //    is: a copy onto itself followed by the delete would lose it.
+    // is: a copy onto itself followed by the delete would lose it.
     if (source.isEmpty() || target.isEmpty() || source == target)
         return;
     // The document's own file, as the list named it: one whose name differs only in letter case
@@ -194,21 +194,22 @@ void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDr
         && !next.value([&] { return Module1::AskYesNo(ReplaceQuestionInTarget(landing.listed.chopped(4))); }, false))
         return;
 
-    // All or nothing: the copy is written whole and takes its name (the listed document there,
-    //    after the yes, is set aside, a link as a link), the source file is set aside, the row
-    //    goes, and only then are the two set-aside files removed. A source that cannot go
-    //    (immutable, a read-only folder) or a row that cannot takes the copy back and puts
-    //    everything back.
+    // All or nothing, and at no moment is the name in the target without the old document or
+    // the moved one: the copy is written whole beside it; the listed document there (after the
+    // yes) keeps a second, hidden name, and the copy then takes its name in one rename over it
+    // (a link is replaced as a link). The source file is set aside, the row goes, and only then
+    // do the two set-aside files go. A source that cannot go (immutable, a read-only folder) or
+    // a row that cannot takes the copy back, and the listed document takes its name again.
     const bool moved = shared::trapAll(
         [&] {
             if (!listed.isEmpty() && platform::SameEntry(sourcePath, listed))
                 throw platform::Error("the target is the document's own file");
             shared::AllOrNothing steps;
-            platform::PendingFile copy(destination, platform::Placing::New);
+            platform::PendingFile copy(destination, listed.isEmpty() ? platform::Placing::New : platform::Placing::Replace);
             platform::CopyInto(copy, sourcePath);
             std::optional<platform::SetAside> replaced;
             if (!listed.isEmpty())
-                steps([&] { replaced.emplace(listed); }, [&] { replaced->putBack(); });
+                steps([&] { replaced.emplace(listed, platform::SetAside::How::SecondName); }, [&] { replaced->putBack(); });
             steps([&] { copy.putInPlace(); }, [&] { copy.withdraw(); });
             std::optional<platform::SetAside> moving;
             steps([&] { moving.emplace(sourcePath); }, [&] { moving->putBack(); });

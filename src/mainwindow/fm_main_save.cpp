@@ -19,8 +19,6 @@ namespace {
 // What a title may not hold, removed in this order (CR LF as a pair only).
 const char* const kTitleRemovals[] = {"'", "<", ">", ":", "|", "?", "*", "\\", "/", "\r\n", "\""};
 
-const QString kUnreadableFile = QStringLiteral("该文档含有无法识别的字符，更新会改变原文件，已取消更新。");
-
 const QString kSaveFailed = QStringLiteral("创建文件出错，请换个标题重试。") + QStringLiteral("\r\n")
     + QStringLiteral("如果该分类始终无法创建任何文件，请删除分类重新创建。");
 
@@ -54,7 +52,7 @@ bool fmMain::SaveNewDocument()
                 return;
             // A file the editor could not read byte for byte would be saved with other bytes.
             if (!myTxt->FileFormat().exact) {
-                Module1::ShowInfo(kUnreadableFile);
+                Module1::ShowInfo(UnreadableFileText());
                 return;
             }
             const QString typeID = GetTypeID(ComboType->Text());

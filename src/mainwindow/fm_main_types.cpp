@@ -18,6 +18,7 @@
 #include "shared/on_error.h"
 #include "shared/sql_quote.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -221,14 +222,23 @@ void fmMain::cmdTypeUpdate_Click()
     }
     const QString renamed = name();
     const QString oldPath = CategoryPath(category->folder);
-    const QString newPath = CategoryPath(renamed);
     auto refused = [&] { next([&] { Module1::ShowInfo(inBrackets("分类", renamed, "修改失败！")); }); };
     if (!IsFolderName(renamed))
+        return refused();
+    // A folder that holds the new name in any letter case, other than the category's own, is
+    // another's: the rename goes by exact names and would never see it.
+    if (next.holds([&] {
+            const QStringList taken = platform::Spellings(CategoryPath(renamed));
+            return std::any_of(taken.begin(), taken.end(), [&](const QString& name) { return name != category->folder; });
+        }))
         return refused();
 
     // The folder first: the row takes the new name only once the folder has it (or when there
     // was no folder), so a load never finds a row and a folder that disagree. The rename is
     // noted beforehand: a start after a kill in between gives the folder the name its row holds.
+    // Both ways it goes by the exact names the note holds, as the recovery does, so that a
+    // folder whose name differs only in letter case is never the one moved.
+    const QString root = LibraryRoot();
     const platform::FileSystemObject fso;
     const bool hadFolder = next.holds([&] { return fso.FolderExists(oldPath); });
     std::unique_ptr<CategoryNote> note;
@@ -237,14 +247,14 @@ void fmMain::cmdTypeUpdate_Click()
         note = next.value([&] { return std::make_unique<CategoryNote>(change); }, std::unique_ptr<CategoryNote>());
         if (!note)
             return refused();
-        if (!next.value([&] { platform::Name(oldPath, newPath); return true; }, false)) {
+        if (!next.value([&] { platform::RenameEntry(root, category->folder, renamed); return true; }, false)) {
             next([&] { note->forget(); });
             return refused();
         }
     }
     if (!renameTypeRow(next, category->number, renamed)) {
         // The folder takes its old name again; when it cannot, the note stays for the next start.
-        if (note && next.value([&] { platform::Name(newPath, oldPath); return true; }, false))
+        if (note && next.value([&] { platform::RenameEntry(root, renamed, category->folder); return true; }, false))
             next([&] { note->forget(); });
         return refused();
     }

@@ -26,8 +26,6 @@
 namespace mainwindow {
 namespace {
 
-const QString kUnreadableFile = QStringLiteral("该文档含有无法识别的字符，更新会改变原文件，已取消更新。");
-
 // The document number a caption holds; none for a caption that is not a whole number.
 std::optional<qint64> documentNumber(const QString& text)
 {
@@ -102,42 +100,57 @@ void storeInPlace(fmMain& w, const QString& path, RowChange& row)
 }
 
 // Under a new title or in another category: the new file, then the row, then the old file.
-// Stopped at any point, the document is whole with its own style (at worst its other file is
-// listed once more). The new name is free of any other file, the clash check saw to that; a
-// file that takes it meanwhile refuses the new text, and everything is put back.
+// Before the row, the document's own file gets a second, hidden name, which proves it can go (an
+// immutable file or a read-only folder refuses that as it would refuse the delete) while it
+// keeps its own: so nothing is stored that could not be finished, and stopped at any point the
+// document is whole with its own style (at worst its other file is listed once more). The new
+// name is free of any other file, the clash check saw to that; a file that takes it meanwhile
+// refuses the new text, and everything is put back.
 void storeUnderNewName(fmMain& w, const QString& ownPath, const QString& newPath, RowChange& row)
 {
     shared::AllOrNothing steps;
     const auto text = platform::PendingText(newPath, w.myTxt->FileText(), w.myTxt->FileFormat(), platform::Placing::New);
     steps([&] { text->putInPlace(); }, [&] { text->withdraw(); });
+    // Only the document's own file goes, a link as a link; when it is gone, nothing does. (Where
+    // the file system ignores letter case, the new file may be that very file.)
+    std::optional<platform::SetAside> own;
+    if (!ownPath.isEmpty() && platform::NormalFileExists(ownPath) && !platform::SameEntry(ownPath, newPath))
+        steps([&] { own.emplace(ownPath, platform::SetAside::How::SecondName); });
     steps([&] { row.store(); }, [&] { row.restore(); });
-    // Only the document's own file goes, a link as a link; when it is gone, nothing does.
-    steps([&] {
-        if (!ownPath.isEmpty() && platform::NormalFileExists(ownPath) && !platform::SameEntry(ownPath, newPath))
-            platform::Kill(ownPath);
-    });
+    // The change stands once the row is stored: an old file that still cannot go is only listed
+    // once more, never a reason to take back what is stored.
+    shared::ResumeNext next;
+    if (own)
+        next([&] { own->remove(); });
 }
 
-void storeUpdate(fmMain& w, const QString& ownPath, const QString& newPath, const QString& typeID,
+void storeUpdate(fmMain& w, bool inPlace, const QString& ownPath, const QString& newPath, const QString& typeID,
                  const QString& title)
 {
     RowChange row(w, typeID, title);
 
     w.EnsureTypeFolder(w.ComboType->Text());
-    if (!ownPath.isEmpty() && platform::ExistsAsSpelled(newPath) && platform::SameEntry(newPath, ownPath))
+    if (inPlace)
         storeInPlace(w, newPath, row);
     else
         storeUnderNewName(w, ownPath, newPath, row);
     Module1::CloseRsAndConn();
 }
 
+// Whether the new text is written into the document's own file: its title and category are
+// unchanged (or changed in letter case only where the file system ignores it).
+bool writesInPlace(const QString& ownPath, const QString& newPath)
+{
+    return !ownPath.isEmpty() && platform::ExistsAsSpelled(newPath) && platform::SameEntry(newPath, ownPath);
+}
+
 // Whether a file other than the document's own holds the new name, in any letter case: one
 // made outside or put there since the list was loaded, a twin left alone by the list. The new
-// text would take its place, and it would be lost.
-bool nameTakenByAnotherFile(const QString& category, const QString& newPath, const QString& ownPath)
+// text would take its place, and it would be lost. Written in place, the document's own file
+// takes the text and nothing beside it is touched.
+bool nameTakenByAnotherFile(const QString& category, const QString& newPath, const QString& ownPath, bool inPlace)
 {
-    // Written in place, the document's own file takes the text and nothing beside it is touched.
-    if (!ownPath.isEmpty() && platform::ExistsAsSpelled(newPath) && platform::SameEntry(newPath, ownPath))
+    if (inPlace)
         return false;
     const QStringList names = platform::Spellings(newPath);
     return std::any_of(names.begin(), names.end(), [&](const QString& name) {
@@ -165,7 +178,7 @@ bool fmMain::UpdateDocument()
         return false;
     // A file the editor could not read byte for byte would be damaged by writing it back.
     if (!myTxt->FileFormat().exact) {
-        next([] { Module1::ShowInfo(kUnreadableFile); });
+        next([] { Module1::ShowInfo(UnreadableFileText()); });
         return false;
     }
     const QString typeID = next.value([&] { return GetTypeID(ComboType->Text()); }, QString());
@@ -182,21 +195,29 @@ bool fmMain::UpdateDocument()
     // A clash check that cannot run counts as a clash: nothing is touched then. Another
     // document's row of the title clashes, and so does any other file of the name in the target
     // folder.
+    const bool inPlace = next.value([&] { return writesInPlace(ownPath.value_or(QString()), newPath); }, false);
     if (next.holds([&] {
             Module1::OpenRs("select * from Log where Title=" + shared::Quoted(title) + " and Type=" + typeID
                             + " and ID<>" + lbTxtID->Caption());
-            return Module1::Rs().RecordCount() >= 1 || nameTakenByAnotherFile(ComboType->Text(), newPath, ownPath.value_or(QString()));
+            return Module1::Rs().RecordCount() >= 1
+                || nameTakenByAnotherFile(ComboType->Text(), newPath, ownPath.value_or(QString()), inPlace);
         })) {
         next([&] { Module1::ShowInfo(TitleClashText(ComboType->Text(), title)); });
         next([] { Module1::CloseRsAndConn(); });
         return false;
     }
-    IsEditing = false;
     next([] { Module1::CloseRsAndConn(); });
+    // Without its own file's lookup nothing tells which file the new text would replace or
+    // leave behind: the update is refused, the text stays in the editor.
+    if (!ownPath) {
+        next([] { Module1::ShowInfo(kUpdateFailed); });
+        return false;
+    }
+    IsEditing = false;
 
     // All or nothing: an update that cannot be stored whole keeps the user's text in the editor,
     // still to be saved, and says so.
-    const bool stored = shared::trapAll([&] { storeUpdate(*this, ownPath.value(), newPath, typeID, title); },
+    const bool stored = shared::trapAll([&] { storeUpdate(*this, inPlace, *ownPath, newPath, typeID, title); },
                                         [&](const std::string&) {
                                             IsEditing = true;
                                             Module1::ShowInfo(kUpdateFailed);

@@ -121,6 +121,22 @@ TEST_F(CategoryEditing, RenamingChangesNothingWhenTheNameOrFolderIsTaken)
     EXPECT_EQ(lists(), QStringList({"Home", "Work"}));
 }
 
+TEST_F(CategoryEditing, ARenameWhoseFolderIsGoneNeverMovesAFolderOfAnotherLetterCase)
+{
+    addCategory(folder, "Work");
+    folder.writeFile("txt/WORK/theirs.txt", "not the category's");
+    manager();
+    ASSERT_EQ(lists(), QStringList({"Work"}));
+    ASSERT_TRUE(QDir(folder.file("txt/Work")).removeRecursively());   // gone since the load
+
+    answer({Answer::Ok});
+    rename("Work", "Job");
+    EXPECT_EQ(shown(), QStringList({QStringLiteral("分类【Job】修改失败！")}));
+    EXPECT_EQ(folders(), QStringList({"WORK"}));
+    EXPECT_EQ(folder.readFile("txt/WORK/theirs.txt"), "not the category's");
+    EXPECT_EQ(typeNames(), QStringList({"Work"}));
+}
+
 TEST_F(CategoryEditing, RenamingACategoryWithoutFolderChangesTheRowOnly)
 {
     addCategory(folder, "Work");

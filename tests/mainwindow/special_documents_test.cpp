@@ -175,6 +175,27 @@ TEST_F(SpecialDocuments, AFifoOrADeviceDroppedOnTheEditorIsNeverRead)
     EXPECT_EQ(w().myTxt->Text(), "");
 }
 
+TEST_F(SpecialDocuments, AFileTooLargeForTheEditorDroppedOnItStartsNothingAndSaysSo)
+{
+    category("Work");
+    start();
+    const QString huge = elsewhere.filePath("Huge.txt");
+    ASSERT_TRUE(makeSparseFile(huge, (qint64(32) << 20) + 1));
+
+    answer({Answer::Ok});
+    dropOnEditor(huge);
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("文件过大，无法打开！")});
+    EXPECT_FALSE(editing());
+    EXPECT_EQ(w().txtTitle->Text(), "");
+    EXPECT_EQ(w().myTxt->Text(), "");
+
+    // The title box takes no path from it either.
+    click(w().cmdAdd);
+    dropOn(w().txtTitle, w().txtTitle->rect().center(), filesOffered({huge}));
+    EXPECT_EQ(w().txtTitle->Text(), "");
+    EXPECT_EQ(unexpected(), 0);
+}
+
 TEST_F(SpecialDocuments, OfTwinFilesTheOneWithItsOwnRowIsTheDocumentAndTheOtherIsLeftAlone)
 {
     const int work = category("Work");

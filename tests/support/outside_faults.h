@@ -35,6 +35,9 @@ public:
     static Mount smallDisk(const QString& nativeFolder, int kilobytes);
     // The folder itself, seen read-only: nothing in it can be created, changed or removed.
     static Mount readOnly(const QString& nativeFolder);
+    // A journaling disk (ext4 on a loop device, its image in a temporary folder of its own), on
+    // which powerCut() can be called: empty when mounted.
+    static Mount journaledDisk(const QString& nativeFolder, int megabytes);
 
     ~Mount();
     Mount(Mount&& other) noexcept;
@@ -49,9 +52,16 @@ public:
     // leaveFree bytes are free (the file is made anew each time, so the free space can grow).
     void fill(qint64 leaveFree = 0) const;
 
+    // What a power loss leaves of a journaled disk: the disk stops at once, without writing
+    // what it has not yet committed, and is mounted again as the next boot finds it. False,
+    // with the reason in whyNot(), when that cannot be done.
+    bool powerCut();
+
 private:
     Mount() = default;
+    bool mountImage();
     QString folder_;
+    QString image_;
     bool mounted_ = false;
     int layers_ = 0;
     QString why_;

@@ -5,15 +5,18 @@
 // Each round makes a fresh program folder (three documents with styles of their own, in two
 // categories, and two files outside the library), starts the program in a child process, opens
 // the document "Plan" and runs one of save, update, retitle, move, delete, category rename,
-// category delete, drag-move and import (in turn), killing the child at a random moment of that
-// operation. A second child then loads the library as the next start does and visits every
-// category. The counts: documents lost (no listed document holds their text; for a category
-// delete, one of the category's documents gone without the other), documents that lost their
-// style (listed only in another style than their own; a dragged document arrives in the default
-// style, which is its style there), documents listed twice (their text in two listed documents),
-// damaged files (a listed file holding a text that is none of the known ones, or an outside file
-// changed), categories split (their documents under two names, or only partly deleted), files
-// under txt that no listed document shows, and how often the operation was done afterwards.
+// category delete, drag-move, import and a drag-move that replaces a document of the target
+// (in turn), killing the child at a random moment of that operation. A second child then loads
+// the library as the next start does and visits every category. The counts: documents lost (no
+// listed document holds their text; for a category delete, one of the category's documents gone
+// without the other; for the replacing drag-move, the replaced document gone without the moved
+// one in its place), documents that lost their style (listed only in another style than their
+// own; a dragged document arrives in the default style, which is its style there, or in the
+// style of the document it replaced), documents listed twice (their text in two listed
+// documents), damaged files (a listed file holding a text that is none of the known ones, or an
+// outside file changed), categories split (their documents under two names, or only partly
+// deleted), files under txt that no listed document shows, and how often the operation was done
+// afterwards.
 #include "crash_child.h"
 #include "crash_library.h"
 
@@ -56,7 +59,7 @@ bool waitForLine(QProcess& child, const QByteArray& line)
 qint64 measure(Operation op)
 {
     QTemporaryDir dir;
-    makeLibrary(dir.path());
+    makeLibrary(dir.path(), op);
     std::unique_ptr<QProcess> child(startChild({"--operation", dir.path(), QString::number(int(op))}));
     if (!waitForLine(*child, "ready"))
         throw std::runtime_error("the child never got ready");
@@ -90,7 +93,7 @@ int parent(int kills)
     for (int round = 0; round < kills; ++round) {
         const Operation op = Operation(round % kOperations);
         QTemporaryDir dir;
-        makeLibrary(dir.path());
+        makeLibrary(dir.path(), op);
         std::unique_ptr<QProcess> child(startChild({"--operation", dir.path(), QString::number(int(op))}));
         if (!waitForLine(*child, "ready"))
             throw std::runtime_error("the child never got ready");
@@ -134,7 +137,7 @@ int main(int argc, char** argv)
         return argc >= 4 ? runOperation(folder, Operation(QByteArray(argv[3]).toInt())) : 2;
     }
     QCoreApplication app(argc, argv);
-    constexpr int kDefaultKills = 70 * kOperations;
+    constexpr int kDefaultKills = 63 * kOperations;
     const int kills = argc >= 2 ? QByteArray(argv[1]).toInt() : kDefaultKills;
     return parent(kills > 0 ? kills : kDefaultKills);
 }

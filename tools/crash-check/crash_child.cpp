@@ -93,10 +93,10 @@ int runOperation(const QString& programFolder, Operation op)
     // A drag onto "Home" of the document page's category list: the title as the document list
     // offers it, or the outside files as a file manager does.
     std::unique_ptr<testsupport::Drag> drag;
-    if (op == Operation::DragMove || op == Operation::Import) {
+    if (op == Operation::DragMove || op == Operation::DragReplace || op == Operation::Import) {
         const int home = indexOf(*w->ListFolder, QStringLiteral("Home"));
         drag = std::make_unique<testsupport::Drag>(w->ListFolder, testsupport::overItem(w->ListFolder, home),
-                                                   op == Operation::DragMove
+                                                   op != Operation::Import
                                                        ? testsupport::textOffered(plan.title)
                                                        : testsupport::filesOffered(outsidePaths(programFolder)));
     }
@@ -111,6 +111,7 @@ int runOperation(const QString& programFolder, Operation op)
     case Operation::CategoryRename: w->cmdTypeUpdate_Click(); break;
     case Operation::CategoryDelete: w->cmdTypeDel_Click(); break;
     case Operation::DragMove:
+    case Operation::DragReplace:
     case Operation::Import: drag->drop(); break;
     }
     say("done");

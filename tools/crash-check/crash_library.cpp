@@ -78,6 +78,7 @@ QString nameOf(Operation op)
     case Operation::CategoryDelete: return QStringLiteral("category delete");
     case Operation::DragMove: return QStringLiteral("drag-move");
     case Operation::Import: return QStringLiteral("import");
+    case Operation::DragReplace: return QStringLiteral("drag-move replacing");
     }
     return {};
 }
@@ -90,6 +91,12 @@ const std::vector<Original>& originals()
         {"Home", "Roses", "Roses: untouched.", "", {16, "新宋体", 0x800000, 0xF0F0F0}},
     };
     return docs;
+}
+
+const Original& replacedPlan()
+{
+    static const Original doc{"Home", "Plan", "Plan of Home: the one the move replaces.", "", {18, "黑体", 0x000080, 0xE0E0E0}};
+    return doc;
 }
 
 Style defaultStyle()
@@ -114,14 +121,17 @@ QStringList outsidePaths(const QString& programFolder)
     return paths;
 }
 
-void makeLibrary(const QString& programFolder)
+void makeLibrary(const QString& programFolder, Operation op)
 {
     QDir().mkpath(programFolder + "/txt/Work");
     QDir().mkpath(programFolder + "/txt/Home");
     Database db(programFolder + "/lanmore.mdb");
     db.exec(QString::fromUtf8(readAll(QStringLiteral(QM_SCHEMA_FILE))));
     db.exec("insert into Types (TypeName) values ('Work'), ('Home')");
-    for (const Original& d : originals()) {
+    std::vector<Original> docs = originals();
+    if (op == Operation::DragReplace)
+        docs.push_back(replacedPlan());
+    for (const Original& d : docs) {
         db.exec(QString("insert into Log (Title, Type, FontSize, FontName, FontColor, BackColor) select '%1', ID, "
                         "%2, '%3', %4, %5 from Types where TypeName='%6'")
                     .arg(d.title).arg(d.style.fontSize).arg(d.style.fontName).arg(d.style.fontColor)
@@ -172,7 +182,7 @@ bool isTextOf(const Original& d, const QString& text)
 
 bool known(const QString& text)
 {
-    bool known = text == kFreshText;
+    bool known = text == kFreshText || text == replacedPlan().text;
     for (const Original& d : originals())
         known = known || isTextOf(d, text);
     for (const OutsideFile& f : outsideFiles())
@@ -180,13 +190,15 @@ bool known(const QString& text)
     return known;
 }
 
-// A moved document arrives in the target in the default style: that is its style there.
+// A moved document arrives in the target in the default style: that is its style there. One
+// that replaced another there takes the row, and with it the style, of the one it replaced.
 bool keepsStyle(Operation op, const Original& d, const Listed& l)
 {
     if (l.style == d.style)
         return true;
-    return op == Operation::DragMove && d.title == QLatin1String("Plan") && l.category == QLatin1String("Home")
-        && l.style == defaultStyle();
+    const bool moved = (op == Operation::DragMove || op == Operation::DragReplace) && d.title == QLatin1String("Plan")
+        && l.category == QLatin1String("Home");
+    return moved && (l.style == defaultStyle() || (op == Operation::DragReplace && l.style == replacedPlan().style));
 }
 
 const Listed* firstOf(const std::vector<Listed>& listed, const Original& d)
@@ -220,7 +232,8 @@ bool operationDone(Operation op, const std::vector<Listed>& listed)
         return std::any_of(listed.begin(), listed.end(), [](const Listed& l) { return l.category == kRenamedCategory; });
     case Operation::CategoryDelete:
         return std::none_of(listed.begin(), listed.end(), [](const Listed& l) { return l.category == "Work"; });
-    case Operation::DragMove: return listedIn(listed, "Home", plan.text) && !listedIn(listed, "Work", plan.text);
+    case Operation::DragMove:
+    case Operation::DragReplace: return listedIn(listed, "Home", plan.text) && !listedIn(listed, "Work", plan.text);
     case Operation::Import:
         return std::all_of(outsideFiles().begin(), outsideFiles().end(),
                            [&](const OutsideFile& f) { return listedIn(listed, "Home", f.text); });
@@ -246,6 +259,26 @@ void count(Operation op, const Found& found, Tally& tally)
         const bool mayBeGone = (op == Operation::Delete && d.title == QLatin1String("Plan"))
             || (op == Operation::CategoryDelete && d.category == QLatin1String("Work"));
         if (copies == 0 && !mayBeGone)
+            ++tally.lost;
+        if (copies > 0 && !ownStyle)
+            ++tally.stylesLost;
+        if (copies > 1)
+            ++tally.listedTwice;
+    }
+
+    // The document a move replaces may be gone only where the moved one has taken its place:
+    // gone with the move not done there, it is lost.
+    if (op == Operation::DragReplace) {
+        const Original& replaced = replacedPlan();
+        int copies = 0;
+        bool ownStyle = false;
+        for (const Listed& l : listed) {
+            if (l.text == replaced.text) {
+                ++copies;
+                ownStyle = ownStyle || l.style == replaced.style;
+            }
+        }
+        if (copies == 0 && !listedIn(listed, replaced.category, originals().front().text))
             ++tally.lost;
         if (copies > 0 && !ownStyle)
             ++tally.stylesLost;

@@ -10,9 +10,11 @@ namespace crashcheck {
 // The operations killed in turn. The document operations act on "Plan" of the category "Work"
 // (the save makes a new document "Fresh" there); the category operations rename "Work" to
 // "Projects" or delete it on the category manager; the drag-move drags "Plan" from the document
-// list onto "Home", and the import drops two files from outside the library onto "Home".
-enum class Operation { Save, Update, Retitle, Move, Delete, CategoryRename, CategoryDelete, DragMove, Import };
-inline constexpr int kOperations = 9;
+// list onto "Home", and the import drops two files from outside the library onto "Home". The
+// replacing drag-move drags "Plan" onto "Home" too, where a document of that title waits (see
+// replacedPlan()), and the question whether to replace it is answered yes.
+enum class Operation { Save, Update, Retitle, Move, Delete, CategoryRename, CategoryDelete, DragMove, Import, DragReplace };
+inline constexpr int kOperations = 10;
 QString nameOf(Operation op);
 
 struct Style {
@@ -29,6 +31,8 @@ struct Original {
 
 // Plan, Budget and Roses, each with a style of its own, and the default style.
 const std::vector<Original>& originals();
+// The document "Plan" of "Home", only in the library of the replacing drag-move.
+const Original& replacedPlan();
 Style defaultStyle();
 inline const QString kFreshText = QStringLiteral("Fresh: a new document, saved now.");
 inline const QString kRenamedCategory = QStringLiteral("Projects");
@@ -40,9 +44,9 @@ struct OutsideFile {
 const std::vector<OutsideFile>& outsideFiles();
 QStringList outsidePaths(const QString& programFolder);
 
-// Makes the program folder: the database from the shipped schema, the folders, files and rows,
-// and the outside files.
-void makeLibrary(const QString& programFolder);
+// Makes the program folder for a round of the operation: the database from the shipped schema,
+// the folders, files and rows, and the outside files.
+void makeLibrary(const QString& programFolder, Operation op);
 
 // A document the next load lists: its row and the text of its file.
 struct Listed {

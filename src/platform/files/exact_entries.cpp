@@ -1,5 +1,7 @@
 #include "platform/files/exact_entries.h"
 
+#include "platform/files/descriptor.h"
+#include "platform/files/file_calls.h"
 #include "platform/files/file_errors.h"
 #include "platform/files/folder_tree.h"
 #include "platform/files/windows_path.h"
@@ -20,32 +22,33 @@ namespace platform {
 namespace {
 constexpr qsizetype kSmallFileLimit = 1 << 20;
 
+QString reason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 class Folder {
 public:
-    explicit Folder(const QString& windowsFolder) : shown_(windowsFolder)
+    explicit Folder(const QString& windowsFolder)
+        : shown_(windowsFolder),
+          fd_(::open(QFile::encodeName(withoutTrailingSlash(resolvePath(windowsFolder))).constData(),
+                     O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        const QByteArray native = QFile::encodeName(withoutTrailingSlash(resolvePath(windowsFolder)));
-        fd_ = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ < 0)
-            throwFileError(FileError::PathNotFound, windowsFolder, QString::fromLocal8Bit(std::strerror(errno)));
+        if (!fd_.ok())
+            throwFileError(FileError::PathNotFound, windowsFolder, reason());
     }
-    ~Folder() { ::close(fd_); }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
 
-    int fd() const { return fd_; }
+    int fd() const { return fd_.get(); }
     QString path(const QString& name) const { return shown_ + QLatin1Char('\\') + name; }
-
-    // Forces the folder's own changes (names added, renamed, removed) to the disk.
     void sync() const
     {
-        if (::fsync(fd_) != 0)
-            throwFileError(FileError::AccessError, shown_, QString::fromLocal8Bit(std::strerror(errno)));
+        if (!syncFolder(fd_.get()))
+            throwFileError(FileError::AccessError, shown_, reason());
     }
 
 private:
     QString shown_;
-    int fd_ = -1;
+    Descriptor fd_;
 };
 
 QByteArray nameBytes(const QString& name)
@@ -53,11 +56,6 @@ QByteArray nameBytes(const QString& name)
     if (isDotName(name) || name.contains(QLatin1Char('/')))
         throwFileError(FileError::InvalidName, name);
     return QFile::encodeName(name);
-}
-
-QString reason()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 // The listing decides, so that a file system that ignores letter case does not count another
@@ -90,12 +88,10 @@ QByteArray writingName(const QByteArray& fileName)
 // is at work on it now; true when nothing is left under that name.
 bool removeAbandoned(int folderFd, const QByteArray& writing)
 {
-    const int left = ::openat(folderFd, writing.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (left < 0)
+    const Descriptor left(::openat(folderFd, writing.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!left.ok())
         return errno == ENOENT;
-    const bool free = ::flock(left, LOCK_EX | LOCK_NB) == 0 && ::unlinkat(folderFd, writing.constData(), 0) == 0;
-    ::close(left);
-    return free;
+    return ::flock(left.get(), LOCK_EX | LOCK_NB) == 0 && ::unlinkat(folderFd, writing.constData(), 0) == 0;
 }
 } // namespace
 
@@ -112,14 +108,7 @@ void RenameEntry(const QString& windowsFolder, const QString& from, const QStrin
     const QByteArray newName = nameBytes(to);
     if (!listed(folder.fd(), oldName))
         throwFileError(FileError::FileNotFound, folder.path(from));
-    int rc = ::renameat2(folder.fd(), oldName.constData(), folder.fd(), newName.constData(), RENAME_NOREPLACE);
-    if (rc != 0 && errno == EINVAL) {   // a file system that cannot refuse a taken name itself
-        struct stat st {};
-        if (::fstatat(folder.fd(), newName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-            throwFileError(FileError::AlreadyExists, folder.path(to));
-        rc = ::renameat(folder.fd(), oldName.constData(), folder.fd(), newName.constData());
-    }
-    if (rc != 0) {
+    if (!renameOntoFreeName(folder.fd(), oldName.constData(), folder.fd(), newName.constData())) {
         if (errno == EEXIST)
             throwFileError(FileError::AlreadyExists, folder.path(to));
         throwFileError(FileError::AccessError, folder.path(from), QStringLiteral("cannot rename to ") + to + ": " + reason());
@@ -133,31 +122,35 @@ HeldFile::HeldFile(const QString& windowsFolder, const QString& name, const QByt
     const Folder folder(windowsFolder);
     const QByteArray fileName = nameBytes(name);
     // Written under a second name first, held before anything is in it, and given its own name
-    // only once whole: whoever finds the name finds the whole file, held.
+    // only once whole: whoever finds the name finds the whole file, held. The descriptor is the
+    // object's from the first, so that no failure on the way can keep the lock for the rest of
+    // the process.
     const QByteArray writing = writingName(fileName);
-    fd_ = ::openat(folder.fd(), writing.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd_ < 0 && errno == EEXIST && removeAbandoned(folder.fd(), writing))
-        fd_ = ::openat(folder.fd(), writing.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd_ < 0)
+    const auto create = [&] {
+        return Descriptor(::openat(folder.fd(), writing.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    };
+    fd_ = create();
+    if (!fd_.ok() && errno == EEXIST && removeAbandoned(folder.fd(), writing))
+        fd_ = create();
+    if (!fd_.ok())
         throwFileError(errno == EEXIST ? FileError::AlreadyExists : FileError::AccessError, folder.path(name), reason());
     qsizetype written = 0;
-    bool whole = ::flock(fd_, LOCK_EX) == 0;
+    bool whole = ::flock(fd_.get(), LOCK_EX) == 0;
     while (whole && written < bytes.size()) {
-        const ssize_t n = ::write(fd_, bytes.constData() + written, std::size_t(bytes.size() - written));
+        const ssize_t n = ::write(fd_.get(), bytes.constData() + written, std::size_t(bytes.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         whole = n > 0;
         written += whole ? n : 0;
     }
-    whole = whole && ::fsync(fd_) == 0;
+    whole = whole && ::fsync(fd_.get()) == 0;
     const bool named = whole && ::linkat(folder.fd(), writing.constData(), folder.fd(), fileName.constData(), 0) == 0;
     const int why = errno;
     ::unlinkat(folder.fd(), writing.constData(), 0);
     if (!named) {
-        ::close(fd_);
-        fd_ = -1;
-        errno = why;
-        throwFileError(why == EEXIST ? FileError::AlreadyExists : FileError::AccessError, folder.path(name), reason());
+        fd_.close();
+        throwFileError(why == EEXIST ? FileError::AlreadyExists : FileError::AccessError, folder.path(name),
+                       QString::fromLocal8Bit(std::strerror(why)));
     }
     folder.sync();
 }
@@ -168,27 +161,22 @@ void HeldFile::clearAbandoned(const QString& windowsFolder, const QString& name)
     removeAbandoned(folder.fd(), writingName(nameBytes(name)));
 }
 
-HeldFile::~HeldFile()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
+HeldFile::~HeldFile() = default;
 
 void HeldFile::remove()
 {
-    if (fd_ < 0)
+    if (!fd_.ok())
         return;
     const Folder folder(folder_);
     const QByteArray fileName = nameBytes(name_);
     struct stat mine {}, named {};
-    if (::fstat(fd_, &mine) == 0 && ::fstatat(folder.fd(), fileName.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0
+    if (::fstat(fd_.get(), &mine) == 0 && ::fstatat(folder.fd(), fileName.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0
         && mine.st_ino == named.st_ino && mine.st_dev == named.st_dev) {
         if (::unlinkat(folder.fd(), fileName.constData(), 0) != 0)
             throwFileError(FileError::AccessError, folder.path(name_), reason());
         folder.sync();
     }
-    ::close(fd_);
-    fd_ = -1;
+    fd_.close();
 }
 
 std::optional<FoundFile> ReadFileIfAny(const QString& windowsFolder, const QString& name)
@@ -197,19 +185,19 @@ std::optional<FoundFile> ReadFileIfAny(const QString& windowsFolder, const QStri
     const QByteArray fileName = nameBytes(name);
     if (!listed(folder.fd(), fileName))
         return std::nullopt;
-    const int fd = ::openat(folder.fd(), fileName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    const Descriptor fd(::openat(folder.fd(), fileName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.ok())
         throwFileError(FileError::AccessError, folder.path(name), reason());
     FoundFile found;
-    found.held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    found.held = ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     struct stat st {};
     QByteArray& content = found.content;
-    bool read = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kSmallFileLimit;
+    bool read = ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kSmallFileLimit;
     if (read) {
         content.resize(qsizetype(st.st_size));
         qsizetype got = 0;
         while (got < content.size()) {
-            const ssize_t n = ::read(fd, content.data() + got, std::size_t(content.size() - got));
+            const ssize_t n = ::read(fd.get(), content.data() + got, std::size_t(content.size() - got));
             if (n > 0)
                 got += n;
             else if (n == 0 || errno != EINTR) {
@@ -219,7 +207,6 @@ std::optional<FoundFile> ReadFileIfAny(const QString& windowsFolder, const QStri
         }
         content.truncate(got);
     }
-    ::close(fd);
     if (!read)
         throwFileError(FileError::AccessError, folder.path(name), QStringLiteral("not a small plain file"));
     return found;

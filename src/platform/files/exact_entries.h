@@ -3,6 +3,8 @@
 // changes that a crash must not leave half-known: each change is forced to the disk before the
 // call returns, so that what the next start finds is what was done. The folder is a Windows-form
 // path, resolved as usual; a name is one component, never "." or "..".
+#include "platform/files/descriptor.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -37,7 +39,7 @@ public:
 private:
     QString folder_;
     QString name_;
-    int fd_ = -1;
+    Descriptor fd_;
 };
 
 struct FoundFile {

@@ -1,8 +1,10 @@
 #include "platform/files/file_calls.h"
 
+#include "platform/files/descriptor.h"
 #include "platform/files/file_errors.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -27,32 +29,46 @@ bool targetStatus(const QString& nativePath, struct stat& st)
     return ::stat(encoded(nativePath).constData(), &st) == 0;
 }
 
-bool renameOntoFreeName(const QString& fromNative, const QString& toNative)
+bool renameOntoFreeName(int fromFolder, const char* from, int toFolder, const char* to)
 {
-    const QByteArray from = encoded(fromNative);
-    const QByteArray to = encoded(toNative);
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;
-    // A file system without the no-replace rename: the name is looked at first.
+    // A file system (or a kernel) without the no-replace rename: the name is looked at first.
     struct stat st {};
-    if (::lstat(to.constData(), &st) == 0) {
+    if (::fstatat(toFolder, to, &st, AT_SYMLINK_NOFOLLOW) == 0) {
         errno = EEXIST;
         return false;
     }
-    return ::rename(from.constData(), to.constData()) == 0;
+    return ::renameat(fromFolder, from, toFolder, to) == 0;
 }
 
-void throwSystemError(const QString& windowsPath, const QString& what)
+bool renameOntoFreeName(const QString& fromNative, const QString& toNative)
 {
-    const int error = errno;
+    return renameOntoFreeName(AT_FDCWD, encoded(fromNative).constData(), AT_FDCWD, encoded(toNative).constData());
+}
+
+bool syncFolder(int folderFd)
+{
+    return ::fsync(folderFd) == 0;
+}
+
+bool syncFolderOf(const QString& nativePath)
+{
+    const Descriptor folder(::open(encoded(QFileInfo(nativePath).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return folder.ok() && syncFolder(folder.get());
+}
+
+void throwSystemError(const QString& windowsPath, const QString& what, int error)
+{
     FileError kind = FileError::AccessError;
     switch (error) {
     case EACCES:
     case EPERM:
     case EROFS: kind = FileError::PermissionDenied; break;
-    case ENOENT: kind = FileError::PathNotFound; break;
+    case ENOENT:
+    case ENOTDIR: kind = FileError::PathNotFound; break;
     case EEXIST: kind = FileError::AlreadyExists; break;
     case ENOTEMPTY: kind = FileError::NotEmpty; break;
     case ENAMETOOLONG: kind = FileError::InvalidName; break;

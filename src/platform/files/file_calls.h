@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace platform {
@@ -16,10 +17,18 @@ bool entryStatus(const QString& nativePath, struct stat& st);
 bool targetStatus(const QString& nativePath, struct stat& st);
 
 // Renames an entry onto a name that must be free: a name taken meanwhile is never replaced.
-// False (errno set) when the rename was refused.
+// False (errno set) when the rename was refused. The names are relative to the folders' open
+// descriptors (AT_FDCWD for paths).
+bool renameOntoFreeName(int fromFolder, const char* from, int toFolder, const char* to);
 bool renameOntoFreeName(const QString& fromNative, const QString& toNative);
 
-// Throws the file error that errno stands for, about windowsPath, with what failed.
-[[noreturn]] void throwSystemError(const QString& windowsPath, const QString& what);
+// Forces a folder's own changes (names added, renamed, removed) to the disk: until then a power
+// loss can bring back the names as they were, whatever the files themselves hold. False (errno
+// set) when that failed. The second form takes the folder the entry at the path lies in.
+bool syncFolder(int folderFd);
+bool syncFolderOf(const QString& nativePath);
+
+// Throws the file error that the error number stands for, about windowsPath, with what failed.
+[[noreturn]] void throwSystemError(const QString& windowsPath, const QString& what, int error = errno);
 
 } // namespace platform

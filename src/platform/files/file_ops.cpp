@@ -88,11 +88,6 @@ void CopyInto(PendingFile& target, const QString& sourceWindowsPath)
     target.setLastWriteTime(QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000));
 }
 
-bool SameFile(const QString& windowsPathA, const QString& windowsPathB)
-{
-    return sameEntry(QFileInfo(resolvePath(windowsPathA)), QFileInfo(resolvePath(windowsPathB)));
-}
-
 bool SameEntry(const QString& windowsPathA, const QString& windowsPathB)
 {
     struct stat a {};
@@ -138,6 +133,8 @@ void Kill(const QString& windowsPath)
         throwFileError(FileError::PermissionDenied, windowsPath, QStringLiteral("the file is read-only"));
     if (!QFile::remove(info.filePath()))
         throwFileError(FileError::AccessError, windowsPath);
+    if (!syncFolderOf(info.filePath()))
+        throwSystemError(windowsPath, QStringLiteral("cannot force the folder to the disk"));
 }
 
 void Name(const QString& oldWindowsPath, const QString& newWindowsPath)

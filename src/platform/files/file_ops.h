@@ -24,10 +24,6 @@ void CopyToNewFile(const QString& sourceWindowsPath, const QString& targetWindow
 // Anything but a regular file is refused before it is opened, so a fifo never holds the copy up.
 void CopyInto(PendingFile& target, const QString& sourceWindowsPath);
 
-// True when both paths name one existing entry, whether by the same spelling, another letter
-// case or a link.
-bool SameFile(const QString& windowsPathA, const QString& windowsPathB);
-
 // True when both paths find the very same entry (letter case resolved), a link counting as an
 // entry of its own and not as the file it leads to.
 bool SameEntry(const QString& windowsPathA, const QString& windowsPathB);

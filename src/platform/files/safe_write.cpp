@@ -1,5 +1,6 @@
 #include "platform/files/safe_write.h"
 
+#include "platform/files/descriptor.h"
 #include "platform/files/file_calls.h"
 #include "platform/files/file_errors.h"
 #include "platform/files/temporary_names.h"
@@ -54,6 +55,9 @@ PendingFile::PendingFile(const QString& windowsPath, Placing placing, bool force
     if (encoded(name).size() > nameLimit(folder))
         throwFileError(FileError::InvalidName, windowsPath, QStringLiteral("the name is too long"));
 
+    // Leftovers are swept from the folder of the name as given, never from one a link leads to:
+    // that folder may lie outside the library, and what is in it is not the program's.
+    clearLeftovers(folder);
     std::optional<struct stat> old;
     if (placing != Placing::New) {
         const QString spelling = findSpelling(folder, name);
@@ -73,34 +77,33 @@ PendingFile::PendingFile(const QString& windowsPath, Placing placing, bool force
         }
     }
 
-    clearLeftovers(folder);
+    tookFreeName_ = replaced_ != target_;
     temporary_ = QDir(folder).filePath(temporaryName(folder));
-    fd_ = ::open(encoded(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ < 0)
+    fd_ = Descriptor(::open(encoded(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!fd_.ok())
         throwSystemError(windowsPath, QStringLiteral("cannot write beside it"));
     // The new file keeps the owner and the permissions of the one it replaces, where it may.
     if (old) {
-        [[maybe_unused]] const int owned = ::fchown(fd_, old->st_uid, old->st_gid);
-        ::fchmod(fd_, old->st_mode & 07777);
+        [[maybe_unused]] const int owned = ::fchown(fd_.get(), old->st_uid, old->st_gid);
+        ::fchmod(fd_.get(), old->st_mode & 07777);
     }
 }
 
 PendingFile::~PendingFile()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
+    fd_.close();
     if (!placed_ && !temporary_.isEmpty())
         ::unlink(encoded(temporary_).constData());
 }
 
 void PendingFile::write(const QByteArray& bytes)
 {
-    if (fd_ < 0)
+    if (!fd_.ok())
         throwFileError(FileError::AccessError, windowsPath_, QStringLiteral("the content is closed"));
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd_, data, size_t(left));
+        const ssize_t n = ::write(fd_.get(), data, size_t(left));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -117,18 +120,16 @@ void PendingFile::setLastWriteTime(const QDateTime& time)
 
 void PendingFile::closeContent()
 {
-    if (fd_ < 0)
+    if (!fd_.ok())
         return;
-    if (forced_ && ::fsync(fd_) != 0)
+    if (forced_ && ::fsync(fd_.get()) != 0)
         throwSystemError(windowsPath_, QStringLiteral("forcing to the disk"));
     if (lastWrite_.isValid()) {
         const qint64 ms = lastWrite_.toMSecsSinceEpoch();
         const timespec times[2] = {{0, UTIME_OMIT}, {time_t(ms / 1000), long(ms % 1000) * 1000000}};
-        ::futimens(fd_, times);
+        ::futimens(fd_.get(), times);
     }
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0)
+    if (!fd_.close())
         throwSystemError(windowsPath_, QStringLiteral("closing"));
 }
 
@@ -137,7 +138,8 @@ void PendingFile::putInPlace()
     if (placed_)
         return;
     closeContent();
-    const bool renamed = placing_ == Placing::New
+    // A name that was free is never taken from a file put there since.
+    const bool renamed = tookFreeName_
         ? renameOntoFreeName(temporary_, target_)
         : ::rename(encoded(temporary_).constData(), encoded(target_).constData()) == 0;
     if (!renamed)
@@ -146,16 +148,21 @@ void PendingFile::putInPlace()
     // The new spelling of the name is the one that stays.
     if (placing_ == Placing::Replace && !replaced_.isEmpty() && replaced_ != target_)
         ::unlink(encoded(replaced_).constData());
+    // A content forced to the disk is there for good only once its name is.
+    if (forced_ && !syncFolderOf(target_))
+        throwSystemError(windowsPath_, QStringLiteral("cannot force the folder to the disk"));
 }
 
 void PendingFile::withdraw()
 {
-    if (!placed_ || placing_ != Placing::New)
+    if (!placed_ || !tookFreeName_)
         return;
     if (::unlink(encoded(target_).constData()) != 0 && errno != ENOENT)
         throwSystemError(windowsPath_, QStringLiteral("cannot take the new file away"));
     placed_ = false;
     temporary_.clear();
+    if (forced_ && !syncFolderOf(target_))
+        throwSystemError(windowsPath_, QStringLiteral("cannot force the folder to the disk"));
 }
 
 } // namespace platform

@@ -5,6 +5,8 @@
 // leaves it byte for byte as it was; a content that is dropped leaves nothing behind. The
 // temporary name is the program's own (see temporary_names.h), so it fits beside a file of any
 // name and no listing shows it.
+#include "platform/files/descriptor.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -44,7 +46,9 @@ public:
     // Forces the content to the disk and renames it onto its name: the one step in which the
     // file changes. When that fails, the old file is as it was and the content stays pending.
     void putInPlace();
-    // Takes a content put in place under a name that was free (Placing::New) away again.
+    // Takes a content put in place under a name that was free (always so for Placing::New) away
+    // again; one that replaced an entry under its name stays: what is to take its place again
+    // does so in one rename over it.
     void withdraw();
 
 private:
@@ -56,7 +60,8 @@ private:
     QString target_;     // native: the name the content takes
     QString replaced_;   // native: the entry it replaces, when there is one
     QString temporary_;  // native
-    int fd_ = -1;
+    Descriptor fd_;
+    bool tookFreeName_ = true;
     bool placed_ = false;
     QDateTime lastWrite_;
 };

@@ -1,6 +1,7 @@
 #include "platform/files/text_files.h"
 
 #include "platform/files/descriptor.h"
+#include "platform/files/file_calls.h"
 #include "platform/files/file_errors.h"
 #include "platform/files/windows_path.h"
 
@@ -23,11 +24,6 @@ const QByteArray kUtf16LeMark("\xFF\xFE");
 const QByteArray kUtf16BeMark("\xFE\xFF");
 const char* const kChineseCodePage = "GB18030";
 
-[[noreturn]] void throwSystemError(FileError kind, const QString& windowsPath, int error)
-{
-    throwFileError(kind, windowsPath, QString::fromLocal8Bit(std::strerror(error)));
-}
-
 // What may be read as text: a regular file (a link is followed) of the largest size at most.
 void checkReadable(const struct stat& st, const QString& windowsPath)
 {
@@ -45,21 +41,18 @@ QByteArray readBytes(const QString& native, const QString& windowsPath)
     const QByteArray encoded = QFile::encodeName(native);
     struct stat st {};
     if (::stat(encoded.constData(), &st) != 0) {
-        const int error = errno;
-        throwSystemError(error == ENOENT || error == ENOTDIR ? FileError::FileNotFound : FileError::AccessError,
-                         windowsPath, error);
+        if (errno == ENOENT || errno == ENOTDIR)
+            throwFileError(FileError::FileNotFound, windowsPath);
+        throwSystemError(windowsPath, QStringLiteral("looking at it"));
     }
     checkReadable(st, windowsPath);
     // Opened so that it cannot block, should a fifo have taken the name meanwhile, and checked
     // again as opened.
     const Descriptor file(::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) {
-        const int error = errno;
-        throwSystemError(error == EACCES || error == EPERM ? FileError::PermissionDenied : FileError::AccessError,
-                         windowsPath, error);
-    }
+    if (!file.ok())
+        throwSystemError(windowsPath, QStringLiteral("opening it"));
     if (::fstat(file.get(), &st) != 0)
-        throwSystemError(FileError::AccessError, windowsPath, errno);
+        throwSystemError(windowsPath, QStringLiteral("looking at it"));
     checkReadable(st, windowsPath);
 
     // To its end, which a file still growing may put beyond the size just seen.
@@ -75,7 +68,7 @@ QByteArray readBytes(const QString& native, const QString& windowsPath)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throwSystemError(FileError::AccessError, windowsPath, errno);
+            throwSystemError(windowsPath, QStringLiteral("reading"));
         if (got == 0)
             break;
         have += got;

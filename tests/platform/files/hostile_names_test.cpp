@@ -1,6 +1,5 @@
 #include "platform/files/attributes.h"
 #include "platform/files/file_ops.h"
-#include "platform/files/file_snapshot.h"
 #include "platform/files/file_system_object.h"
 #include "platform/files/find_data.h"
 #include "platform/files/listing.h"
@@ -60,7 +59,6 @@ TEST_F(HostileNames, PathsThatClimbOutAreRefusedAndNothingOutsideChanges)
     EXPECT_THROW(FileCopy(txt("Work\\Plan.txt"), viaFile), Error);
     EXPECT_THROW(FileSystemObject().DeleteFolder(viaFolder, true), Error);
     EXPECT_THROW(FileSystemObject().CreateFolder(txt("Work\\..\\New")), Error);
-    EXPECT_THROW(FileSnapshot::of(viaFile), Error);
     EXPECT_THROW(NormalFileExists(txt(".\\Work\\Plan.txt")), Error);
 
     WIN32_FIND_DATA data;
@@ -92,39 +90,6 @@ TEST(FindFirstFile, ANameHoldingWildcardsFindsItselfOrNothing)
     // With no entry of that very name the pattern still matches.
     ASSERT_NE(FindFirstFile(folder + "?.txt", data), INVALID_HANDLE_VALUE);
     EXPECT_TRUE(data.cFileName.startsWith(QString("1.txt") + QChar(0)));
-}
-
-TEST(FileSnapshot, PutsBackTheOldContentOrRemovesTheNewFile)
-{
-    testsupport::ProgramFolder pf(false);
-    pf.writeFile("txt/A/Plan.txt", "old text");
-    const QString plan = pf.windows() + "\\txt\\a\\PLAN.txt";
-    const QDateTime written = QFileInfo(pf.file("txt/A/Plan.txt")).lastModified().addSecs(-3600);
-    {
-        QFile f(pf.file("txt/A/Plan.txt"));
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(written, QFileDevice::FileModificationTime));
-    }
-
-    const FileSnapshot before = FileSnapshot::of(plan);
-    EXPECT_TRUE(before.existed());
-    WriteTextFile(plan, "new text");   // the new spelling replaces the old one
-    ASSERT_EQ(QDir(pf.file("txt/A")).entryList(QDir::Files), QStringList{"PLAN.txt"});
-    before.restore();
-    EXPECT_EQ(QDir(pf.file("txt/A")).entryList(QDir::Files), QStringList{"Plan.txt"});
-    EXPECT_EQ(pf.readFile("txt/A/Plan.txt"), "old text");
-    EXPECT_EQ(QFileInfo(pf.file("txt/A/Plan.txt")).lastModified(), written);
-
-    const FileSnapshot none = FileSnapshot::of(pf.windows() + "\\txt\\A\\New.txt");
-    EXPECT_FALSE(none.existed());
-    AppendTextFile(pf.windows() + "\\txt\\A\\New.txt", "made");
-    none.restore();
-    none.restore();   // nothing left to remove
-    EXPECT_FALSE(pf.exists("txt/A/New.txt"));
-
-    Kill(pf.windows() + "\\txt\\A\\Plan.txt");
-    before.restore();
-    EXPECT_EQ(pf.readFile("txt/A/Plan.txt"), "old text");
 }
 
 } // namespace

@@ -89,6 +89,38 @@ TEST_F(SafeWrite, ANewContentChangesNothingUntilItTakesThePlaceInOneRename)
     EXPECT_EQ(entries(), QStringList{"Plan.txt"});
 }
 
+TEST_F(SafeWrite, ASecondNameKeepsAFileUnderItsOwnUntilItGoesOrComesBackOverItsReplacement)
+{
+    pf.writeFile("txt/A/Plan.txt", "old text");
+    const auto hidden = [&] { return entries().filter(QStringLiteral(".qm-")).size(); };
+    {
+        // Given up: only the second name goes.
+        const SetAside kept(doc("Plan.txt"), SetAside::How::SecondName);
+        EXPECT_EQ(pf.readFile("txt/A/Plan.txt"), "old text");
+        EXPECT_EQ(hidden(), 1);
+    }
+    EXPECT_EQ(entries(), QStringList{"Plan.txt"});
+    {
+        // Replaced in one rename, then put back over the replacement.
+        SetAside kept(doc("Plan.txt"), SetAside::How::SecondName);
+        PendingFile replacement(doc("Plan.txt"), Placing::Replace);
+        replacement.write("new text");
+        replacement.putInPlace();
+        EXPECT_EQ(pf.readFile("txt/A/Plan.txt"), "new text");
+        replacement.withdraw();   // it took no free name: the old file takes its place back
+        EXPECT_EQ(pf.readFile("txt/A/Plan.txt"), "new text");
+        kept.putBack();
+    }
+    EXPECT_EQ(pf.readFile("txt/A/Plan.txt"), "old text");
+    EXPECT_EQ(entries(), QStringList{"Plan.txt"});
+    {
+        // Gone for good, from both names.
+        SetAside kept(doc("Plan.txt"), SetAside::How::SecondName);
+        kept.remove();
+    }
+    EXPECT_EQ(entries(), QStringList{});
+}
+
 TEST_F(SafeWrite, OnlyRegularFilesAreEverReplacedReadOrSetAside)
 {
     ASSERT_EQ(::mkfifo(native("p.txt").toUtf8().constData(), 0644), 0);
