@@ -78,6 +78,11 @@ void CategoryNote::forget()
     file_.remove();
 }
 
+QString CategoryNote::inTheWay()
+{
+    return platform::HeldFile::strangerAt(LibraryRoot(), kNote);
+}
+
 std::optional<UnfinishedChange> ResolveCategoryChange(shared::ResumeNext& next)
 {
     const QString root = LibraryRoot();

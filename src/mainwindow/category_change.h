@@ -39,6 +39,11 @@ public:
     // The change is complete or taken back: the note goes.
     void forget();
 
+    // The name of something that is no note of the program's (a fifo, a device, a link, a
+    // folder) where the note is written: it is left alone, and no note can be written until it
+    // goes. Empty when there is none.
+    static QString inTheWay();
+
 private:
     platform::HeldFile file_;
 };

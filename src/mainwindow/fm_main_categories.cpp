@@ -12,6 +12,7 @@
 #include "platform/controls/text_box.h"
 #include "platform/error.h"
 #include "platform/files/attributes.h"
+#include "platform/files/file_ops.h"
 #include "platform/files/file_system_object.h"
 #include "platform/files/folder_records.h"
 #include "platform/files/listing.h"
@@ -121,12 +122,18 @@ void fmMain::LoadTypeList()
     const auto changing = [&] { return atWork && Rs2()["ID"].Value().toInt64() == atWork->number; };
 
     // Rows whose folder is gone go; their documents' rows stay. A row whose folder cannot be
-    // tested is kept: nothing is deleted on a guess.
+    // tested is kept: nothing is deleted on a guess. Nor is a row whose folder is a link that
+    // leads nowhere at this start (to a disk not mounted, say): the link is the category's own
+    // folder, which may be back at the next, and then its documents keep their styles. Until
+    // then it is not listed, since it holds nothing to show or change.
+    const auto gone = [&](const QString& name) {
+        return !fso.FolderExists(CategoryPath(name)) && !platform::IsLink(CategoryPath(name));
+    };
     next([&] { Module1::OpenRs2("select * from Types"); });
     if (next.holds([&] { return Rs2().RecordCount() > 0; })) {
         next([&] { Rs2().MoveFirst(); });
         while (next.value([&] { return !Rs2().Eof(); }, false)) {
-            if (next.value([&] { return !changing() && !fso.FolderExists(CategoryPath(Rs2()["TypeName"].toString())); }, false))
+            if (next.value([&] { return !changing() && gone(Rs2()["TypeName"].toString()); }, false))
                 next([&] { Rs2().Delete(); });
             if (!next.value([&] { Rs2().MoveNext(); return true; }, false))
                 break;

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -100,6 +101,21 @@ bool renameTypeRow(shared::ResumeNext& next, const QString& number, const QStrin
     }, false);
     next([] { Module1::CloseRsAndConn(); });
     return stored;
+}
+
+// The note of a category change, or none when it cannot be written. Something that is no note
+// of the program's in its place is never touched, so no change could be made until it goes:
+// the message then names it, for the person to take away.
+std::unique_ptr<CategoryNote> noteOf(shared::ResumeNext& next, const CategoryChange& change,
+                                     const std::function<void(const QString& why)>& refused)
+{
+    auto note = next.value([&] { return std::make_unique<CategoryNote>(change); }, std::unique_ptr<CategoryNote>());
+    if (!note) {
+        const QString stranger = next.value([] { return CategoryNote::inTheWay(); }, QString());
+        refused(stranger.isEmpty() ? QString()
+                                   : QStringLiteral("文件夹txt中的") + stranger + QStringLiteral("不是本程序的文件，请将其移走后重试。"));
+    }
+    return note;
 }
 
 // The category's row and its documents' rows go together or not at all; the number of category
@@ -222,7 +238,9 @@ void fmMain::cmdTypeUpdate_Click()
     }
     const QString renamed = name();
     const QString oldPath = CategoryPath(category->folder);
-    auto refused = [&] { next([&] { Module1::ShowInfo(inBrackets("分类", renamed, "修改失败！")); }); };
+    auto refused = [&](const QString& why = {}) {
+        next([&] { Module1::ShowInfo(inBrackets("分类", renamed, "修改失败！") + why); });
+    };
     if (!IsFolderName(renamed))
         return refused();
     // A folder that holds the new name in any letter case, other than the category's own, is
@@ -244,9 +262,9 @@ void fmMain::cmdTypeUpdate_Click()
     std::unique_ptr<CategoryNote> note;
     if (hadFolder) {
         const CategoryChange change{CategoryChange::Kind::Rename, category->id, category->folder, renamed};
-        note = next.value([&] { return std::make_unique<CategoryNote>(change); }, std::unique_ptr<CategoryNote>());
+        note = noteOf(next, change, refused);
         if (!note)
-            return refused();
+            return;
         if (!next.value([&] { platform::RenameEntry(root, category->folder, renamed); return true; }, false)) {
             next([&] { note->forget(); });
             return refused();
@@ -290,8 +308,8 @@ void fmMain::cmdTypeDel_Click()
     const QString root = LibraryRoot();
     const QString folder = CategoryPath(category->folder);
     const platform::FileSystemObject fso;
-    const auto kept = [&](const char* why) {
-        next([&] { Module1::ShowInfo(inBrackets("分类", shown, why)); });
+    const auto kept = [&](const char* verdict, const QString& why = {}) {
+        next([&] { Module1::ShowInfo(inBrackets("分类", shown, verdict) + why); });
         next([&] { listType_ItemClick(category->item); });
     };
     const bool hasFolder = next.holds([&] { return fso.FolderExists(folder); });
@@ -304,9 +322,9 @@ void fmMain::cmdTypeDel_Click()
     const CategoryChange change{CategoryChange::Kind::Delete, category->id, category->folder, DeletingName(category->id)};
     std::unique_ptr<CategoryNote> note;
     if (hasFolder) {
-        note = next.value([&] { return std::make_unique<CategoryNote>(change); }, std::unique_ptr<CategoryNote>());
+        note = noteOf(next, change, [&](const QString& why) { kept("删除失败！", why); });
         if (!note)
-            return kept("删除失败！");
+            return;
         if (!next.value([&] { platform::RenameEntry(root, change.from, change.to); return true; }, false)) {
             next([&] { note->forget(); });
             return kept("删除失败！");

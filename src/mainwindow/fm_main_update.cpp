@@ -57,16 +57,38 @@ platform::ListItem& required(const ListItemPtr& row)
 const QString kUpdateFailed = QStringLiteral("保存文档出错，修改未能保存！");
 const QString kDeleteFailed = QStringLiteral("删除文档出错，文档未能删除！");
 
+// The open document's row by its number, as long as the row still is that document, by the
+// title and category it was opened with: another copy of the program may since have given the
+// number's row another title or category, and then it is another document's row, which nothing
+// here may change.
+QString openDocumentRow(const fmMain& w)
+{
+    return "ID=" + Trim(w.lbTxtID->Caption()) + " and Title=" + shared::Quoted(w.lbTxtName->Caption())
+        + " and Type=" + w.lbFolderID->Caption();
+}
+
+// Whether a row holds the number.
+bool rowNumbered(const QString& id)
+{
+    Module1::OpenRs("select * from Log where ID=" + Trim(id));
+    const bool there = Module1::Rs().RecordCount() > 0;
+    Module1::CloseRsAndConn();
+    return there;
+}
+
 // The document's row: its six columns stored from the editor, and put back as they were.
 class RowChange {
 public:
     RowChange(const fmMain& w, const QString& typeID, const QString& title)
-        : w_(w), typeID_(typeID), title_(title), query_("select * from Log where ID=" + w.lbTxtID->Caption())
+        : w_(w), typeID_(typeID), title_(title), opened_("select * from Log where " + openDocumentRow(w)),
+          query_("select * from Log where ID=" + Trim(w.lbTxtID->Caption()))
     {
     }
     void store()
     {
-        Module1::OpenRs(query_);
+        Module1::OpenRs(opened_);
+        if (Module1::Rs().RecordCount() != 1)
+            throw platform::Error("the row is no longer the open document's");
         assignDocumentColumns(w_, title_, typeID_, [&](const char* column, const platform::Variant& value) {
             old_.emplace_back(column, Module1::Rs()[column].Value());
             Module1::Rs()[column] = value;
@@ -84,7 +106,7 @@ public:
 
 private:
     const fmMain& w_;
-    QString typeID_, title_, query_;
+    QString typeID_, title_, opened_, query_;
     std::vector<std::pair<const char*, platform::Variant>> old_;
 };
 
@@ -264,9 +286,12 @@ void fmMain::cmdDel_Click()
             const QString path = OwnDocumentFile(lbFolderName->Caption(), lbTxtName->Caption());
             if (!path.isEmpty() && platform::NormalFileExists(path))
                 steps([&] { file.emplace(path); }, [&] { file->putBack(); });
-            steps([&] { removed = Module1::ExecuteSql("delete * from Log where ID=" + Trim(lbTxtID->Caption())); });
+            steps([&] { removed = Module1::ExecuteSql("delete * from Log where " + openDocumentRow(*this)); });
+            // When the number's row is another document's now, nothing is deleted, the file
+            // neither (also when that cannot be told); a row that is gone leaves the file to go.
+            const bool othersRow = removed != 1 && next.holds([&] { return rowNumbered(lbTxtID->Caption()); });
             if (file)
-                next([&] { file->remove(); });
+                next([&] { othersRow ? file->putBack() : file->remove(); });
         },
         [](const std::string&) { Module1::ShowInfo(kDeleteFailed); });
     if (deleted && removed != 1)

@@ -4,14 +4,21 @@
 #include "platform/controls/form.h"
 #include "platform/controls/image.h"
 #include "platform/controls/label.h"
+#include "platform/controls/twips_geometry.h"
 #include "shared/module1_window.h"
 
+#include <algorithm>
+
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
 namespace mainwindow {
 namespace {
+// A row of the background's message area, just below the design's message box.
+constexpr int kGrowRow = 78;
+
 QPointer<QWidget>& owner()
 {
     static QPointer<QWidget> o;
@@ -61,6 +68,12 @@ FmMsg::FmMsg() : form_(std::make_unique<platform::Form>())
     btNo = static_cast<controls::iButton*>(layout_.widget("btNo"));
     btOK = static_cast<controls::iButton*>(layout_.widget("btOK"));
     LabelInfo->setWordWrap(true);
+    LabelInfo->setBreakLongWords(true);
+    // The background grows by a row of the message's area, above the buttons' zone.
+    Image1->setGrowRow(kGrowRow);
+    designInfoHeight_ = LabelInfo->Height();
+    designHeight_ = Image1->Height();
+    designButtonTop_ = btOK->y();
 
     form_->onLoad = [this] { Form_Load(); };
     Image1->onMouseMove = [this](int, int, double, double) { Image1_MouseMove(); };
@@ -72,6 +85,23 @@ FmMsg::FmMsg() : form_(std::make_unique<platform::Form>())
 void FmMsg::Form_Load()
 {
     form_->setWidth(Image1->Width());
+    form_->setHeight(Image1->Height());
+}
+
+// Every message and question is read whole: one longer than the design's box makes the box
+// taller, the background, the buttons and the window growing down with it, as far as the
+// screen allows. One that fits keeps the design's size.
+void FmMsg::FitMessage()
+{
+    const int designBox = platform::twipsToPixelsY(designInfoHeight_);
+    int extra = std::max(0, LabelInfo->CaptionHeight() - designBox);
+    if (const QScreen* screen = form_->screen())
+        extra = std::min(extra, std::max(0, screen->availableGeometry().height() - platform::twipsToPixelsY(designHeight_)));
+    const double grown = platform::pixelsToTwipsY(extra);
+    LabelInfo->setHeight(designInfoHeight_ + grown);
+    Image1->setHeight(designHeight_ + grown);
+    for (controls::iButton* button : {btSave, btNo, btOK})
+        button->move(button->x(), designButtonTop_ + extra);
     form_->setHeight(Image1->Height());
 }
 
@@ -141,6 +171,7 @@ void ShowInfo(const QString& text)
 {
     mainwindow::FmMsg& dialog = mainwindow::FmMsg::instance();
     dialog.LabelInfo->setCaption(text);
+    dialog.FitMessage();
     dialog.btOK->setVisible(true);
     dialog.btNo->setVisible(false);
     dialog.btSave->setVisible(false);
@@ -152,6 +183,7 @@ bool AskYesNo(const QString& text)
     MsgAnswer = false;
     mainwindow::FmMsg& dialog = mainwindow::FmMsg::instance();
     dialog.LabelInfo->setCaption(text);
+    dialog.FitMessage();
     dialog.btOK->setVisible(false);
     dialog.btNo->setVisible(true);
     dialog.btSave->setVisible(true);

@@ -32,6 +32,8 @@ public:
     platform::Form& form() { return *form_; }
 
     void Form_Load();
+    // The message box made as tall as the message set in it needs, and the dialog with it.
+    void FitMessage();
     void Image1_MouseMove();
     void btSave_Click();
     void btNo_Click();
@@ -50,6 +52,11 @@ private:
 
     std::unique_ptr<platform::Form> form_;
     platform::Layout layout_;
+    // The design's heights, in twips, and the buttons' top in pixels: what a message that fits
+    // shows.
+    double designInfoHeight_ = 0;
+    double designHeight_ = 0;
+    int designButtonTop_ = 0;
 };
 
 // The window the dialog is shown over (the main window); null shows it on its own.

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextCursor>
 
 #include <optional>
@@ -340,6 +341,35 @@ TEST_F(SpecialDocuments, Latin1AndBinaryFilesDroppedOnTheEditorAreRefusedOnSave)
         EXPECT_EQ(rows(), 0);
         click(w().cmdCancel);
     }
+    EXPECT_EQ(unexpected(), 0);
+}
+
+// Once the person has removed all of such a file's text from the editor, what they type is their
+// own: it is saved as a new document, in UTF-8. Any of the file's text left keeps the refusal.
+TEST_F(SpecialDocuments, AFileWhoseTextThePersonReplacedWholeCanBeSaved)
+{
+    category("Notes");
+    start();
+    dropOnEditor(outside("latin.txt", "Caf\xE9 cr\xE8me\n"));
+    ASSERT_TRUE(editing());
+    w().myTxt->setFocus();
+    QTest::keyClick(w().myTxt, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(w().myTxt, Qt::Key_Backspace);
+    answer({Answer::Ok});
+    click(w().cmdSave);
+    EXPECT_EQ(shown(), QStringList{kUnreadable});
+    EXPECT_EQ(files("Notes"), QStringList());
+
+    w().myTxt->setFocus();
+    QTest::keyClick(w().myTxt, Qt::Key_A, Qt::ControlModifier);
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("我的文字"));
+    QApplication::sendEvent(w().myTxt, &typed);
+    click(w().cmdSave);
+    EXPECT_EQ(shown().size(), 1);
+    EXPECT_FALSE(editing());
+    EXPECT_EQ(files("Notes"), QStringList{"latin.txt"});
+    EXPECT_EQ(folder.readFile("txt/Notes/latin.txt"), QStringLiteral("我的文字").toUtf8());
+    EXPECT_EQ(rows("Title='latin'"), 1);
     EXPECT_EQ(unexpected(), 0);
 }
 

@@ -44,15 +44,29 @@ void Image::setStretch(bool stretch)
     update();
 }
 
+void Image::setGrowRow(int y)
+{
+    growRow_ = y;
+    update();
+}
+
 void Image::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull())
         return;
     QPainter p(this);
-    if (stretch_)
+    const int w = picture_.width();
+    const int h = picture_.height();
+    const int extra = height() - h;
+    if (stretch_) {
         p.drawPixmap(rect(), picture_);
-    else
+    } else if (growRow_ >= 0 && growRow_ < h && extra > 0) {
+        p.drawPixmap(0, 0, picture_, 0, 0, w, growRow_);
+        p.drawPixmap(QRect(0, growRow_, w, extra + 1), picture_, QRect(0, growRow_, w, 1));
+        p.drawPixmap(0, growRow_ + extra + 1, picture_, 0, growRow_ + 1, w, h - growRow_ - 1);
+    } else {
         p.drawPixmap(0, 0, picture_);
+    }
 }
 
 } // namespace platform

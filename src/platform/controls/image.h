@@ -23,6 +23,11 @@ public:
     bool Stretch() const { return stretch_; }
     void setStretch(bool stretch);
 
+    // Made taller than its picture (unstretched), the image draws the picture's row y as often
+    // as the extra height needs and the rows below it moved down by as much: a panel with a
+    // frame grows without its frame or its edges growing. None (-1) leaves the extra height empty.
+    void setGrowRow(int y);
+
 protected:
     void paintEvent(QPaintEvent* e) override;
 
@@ -30,6 +35,7 @@ private:
     QString picturePath_;
     QPixmap picture_;
     bool stretch_ = false;
+    int growRow_ = -1;
 };
 
 } // namespace platform

@@ -35,12 +35,33 @@ void Label::setCaption(const QString& caption)
     showCaption();
 }
 
-void Label::showCaption()
+// A CR LF pair is one line break on screen.
+QString Label::shownCaption() const
 {
-    // A CR LF pair is one line break on screen.
     QString shown = caption_;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    setText(LinesThatFit(shown, font(), contentsRect().size(), wordWrap()));
+    return shown;
+}
+
+Wrap Label::wrap() const
+{
+    return !wordWrap() ? Wrap::None : breakLongWords_ ? Wrap::Anywhere : Wrap::Words;
+}
+
+void Label::showCaption()
+{
+    setText(LinesThatFit(shownCaption(), font(), contentsRect().size(), wrap()));
+}
+
+void Label::setBreakLongWords(bool breaks)
+{
+    breakLongWords_ = breaks;
+    showCaption();
+}
+
+int Label::CaptionHeight() const
+{
+    return HeightOfLines(shownCaption(), font(), contentsRect().width(), wrap()) + height() - contentsRect().height();
 }
 
 void Label::resizeEvent(QResizeEvent* e)

@@ -1,6 +1,7 @@
 #pragma once
 // A label: a caption in the form's face, also used as a colour swatch, a link and a hidden
 // holder of window state.
+#include "platform/controls/label_lines.h"
 #include "platform/controls/mouse_control.h"
 
 #include <QJsonObject>
@@ -26,6 +27,12 @@ public:
     bool FontUnderline() const { return font().underline(); }
     void setFontUnderline(bool underline);
 
+    // A wrapping caption breaks a word too wide for the box anywhere in it, rather than cutting
+    // it short: for captions that hold long names and must be read whole.
+    void setBreakLongWords(bool breaks);
+    // The height in pixels the box needs at its width to show the whole caption.
+    int CaptionHeight() const;
+
 protected:
     void paintBackColor(LONG ole) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -33,7 +40,10 @@ protected:
 
 private:
     void showCaption();   // what of the caption the box holds
+    QString shownCaption() const;
+    Wrap wrap() const;
 
+    bool breakLongWords_ = false;
     QString caption_;
     int backStyle_ = 1;
     int alignment_ = 0;

@@ -5,6 +5,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace platform {
@@ -16,14 +17,16 @@ struct Line {
     qreal bottom;       // from the box's top, the lines spaced as a label spaces them
 };
 
-std::vector<Line> wrappedLines(const QString& caption, const QFont& font, qreal width, bool wrap)
+std::vector<Line> wrappedLines(const QString& caption, const QFont& font, qreal width, Wrap wrap)
 {
     std::vector<Line> lines;
     const qreal leading = QFontMetricsF(font).leading();
     qreal y = -leading;
     qsizetype paragraphStart = 0;
     QTextOption option;
-    option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+    option.setWrapMode(wrap == Wrap::None    ? QTextOption::NoWrap
+                       : wrap == Wrap::Words ? QTextOption::WordWrap
+                                             : QTextOption::WrapAtWordBoundaryOrAnywhere);
     for (const QString& paragraph : caption.split(u'\n')) {
         QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
@@ -40,7 +43,7 @@ std::vector<Line> wrappedLines(const QString& caption, const QFont& font, qreal 
 }
 } // namespace
 
-QString LinesThatFit(const QString& caption, const QFont& font, const QSize& box, bool wrap)
+QString LinesThatFit(const QString& caption, const QFont& font, const QSize& box, Wrap wrap)
 {
     if (caption.isEmpty() || box.width() <= 0 || box.height() <= 0)
         return caption;
@@ -50,7 +53,7 @@ QString LinesThatFit(const QString& caption, const QFont& font, const QSize& box
     const bool cut = shown < lines.size();
     const bool tooWide = std::any_of(lines.begin(), lines.begin() + qsizetype(std::min(shown, lines.size())),
                                      [&](const Line& l) { return l.width > box.width(); });
-    if (!cut && !tooWide)
+    if (!cut && !tooWide && (wrap != Wrap::Anywhere || lines.size() <= 1))
         return caption;
 
     const QFontMetricsF metrics(font);
@@ -62,6 +65,14 @@ QString LinesThatFit(const QString& caption, const QFont& font, const QSize& box
         out << metrics.elidedText(text, Qt::ElideRight, box.width());
     }
     return out.join(u'\n');
+}
+
+int HeightOfLines(const QString& caption, const QFont& font, int width, Wrap wrap)
+{
+    if (caption.isEmpty() || width <= 0)
+        return 0;
+    const std::vector<Line> lines = wrappedLines(caption, font, width, wrap);
+    return lines.empty() ? 0 : int(std::ceil(lines.back().bottom));
 }
 
 } // namespace platform

@@ -8,6 +8,7 @@
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 
@@ -21,6 +22,17 @@ LONG offeredEffects(Qt::DropActions actions)
     if (actions & Qt::MoveAction)
         effect |= vbDropEffectMove;
     return effect;
+}
+
+// Whether the local path names the very bytes the address does: a name that is no valid text
+// (a byte that UTF-8 cannot hold) comes out of the address with U+FFFD in its place, and that
+// path finds another file, or none.
+bool namesItsOwnFile(const QUrl& url, const QString& native)
+{
+    QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!url.host().isEmpty())
+        bytes.prepend("//" + url.host(QUrl::FullyEncoded).toLatin1());
+    return QFile::encodeName(native) == bytes;
 }
 } // namespace
 
@@ -37,7 +49,7 @@ DataObject DataObject::fromMime(const QMimeData* mime)
             continue;
         }
         data.files_ << toWindowsPath(native);
-        data.windowsForm_ << !native.contains(QLatin1Char('\\'));
+        data.windowsForm_ << (!native.contains(QLatin1Char('\\')) && namesItsOwnFile(url, native));
     }
     if (mime->hasFormat(QStringLiteral("text/plain"))) {
         data.hasText_ = true;

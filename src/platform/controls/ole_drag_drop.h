@@ -6,7 +6,8 @@
 // Files from the desktop arrive as a list of addresses: the local files among them make the
 // file list, their paths in Windows form; whatever else is offered as text is the text. A local
 // path that holds "\" has no Windows form (its "\" would read as separators and name another
-// file): it stays in the list, in order, marked so. Every
+// file), and one whose name is no valid text has no text form (its bytes come back as others):
+// either stays in the list, in order, marked so. Every
 // drop is answered as a copy when the source allows one, and as nothing otherwise, so a source
 // never removes what it dragged here.
 #include "platform/window/win_types.h"
@@ -59,7 +60,8 @@ public:
     int FilesCount() const { return int(files_.size()); }
     // The dropped paths from 1, in the order offered; fails outside the list.
     QString Files(int index) const;
-    // False for a dropped file whose native path holds "\": Files names another path for it.
+    // False for a dropped file whose native path holds "\" or is no valid text: Files names
+    // another path for it.
     bool FileHasWindowsPath(int index) const;
 
 private:

@@ -52,12 +52,33 @@ RichTextBox::RichTextBox(QWidget* parent) : OLEDropControl<Control<QPlainTextEdi
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     initColors(static_cast<LONG>(0x80000005), static_cast<LONG>(0x80000008));
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
         textBuilt_ = false;
         text_.clear();
+        if (quiet_ == 0)
+            followWholeChanges(position, removed, added);
         if (quiet_ == 0 && (removed != 0 || added != 0) && onChange)
             onChange();
     });
+}
+
+void RichTextBox::followWholeChanges(int position, int removed, int added)
+{
+    // Undone to before the file's text went: the change brought it back.
+    if (goneAtUndoStep_ >= 0 && document()->availableUndoSteps() < goneAtUndoStep_) {
+        format_ = goneFileFormat_;
+        goneAtUndoStep_ = -1;
+        return;
+    }
+    if (format_.exact || notice_ || goneAtUndoStep_ >= 0)
+        return;
+    // The whole text before the change, its last block's end (which no edit removes) aside.
+    const int before = document()->characterCount() - added + removed;
+    if (position == 0 && removed >= before - 1) {
+        goneFileFormat_ = format_;
+        format_ = TextFormat{};
+        goneAtUndoStep_ = document()->availableUndoSteps();
+    }
 }
 
 void RichTextBox::applyLayout(const QJsonObject& o)
@@ -134,6 +155,7 @@ void RichTextBox::ShowNotice(const QString& text)
 void RichTextBox::load(const TextFileContent& content)
 {
     notice_ = false;
+    goneAtUndoStep_ = -1;
     if (lockedForNotice_) {
         setLocked(false);
         lockedForNotice_ = false;

@@ -42,7 +42,9 @@ public:
     bool HoldsNotice() const { return notice_; }
 
     // The text as a file holds it: every line end as it was read, new line ends in the file's
-    // convention; and the form to write it in.
+    // convention; and the form to write it in. A file that could not be read back byte for byte
+    // stops being in the text once the person has removed all of it: what is typed then is a
+    // new document's, in a new document's form, until an undo brings the file's text back.
     QString FileText() const;
     const TextFormat& FileFormat() const { return format_; }
 
@@ -72,6 +74,7 @@ protected:
 
 private:
     void load(const TextFileContent& content);
+    void followWholeChanges(int position, int removed, int added);
     // The text with each block join and, where it stands for one, each line separator written
     // as lineEnd; usual is the line end of the usual join.
     QString joined(bool crLfOnly) const;
@@ -87,6 +90,10 @@ private:
     mutable bool textBuilt_ = false;
 
     TextFormat format_;
+    // The form of a file that is no longer in the text, and the undo steps there were when it
+    // went: undone past that point, the text is the file's again.
+    TextFormat goneFileFormat_;
+    int goneAtUndoStep_ = -1;
     bool notice_ = false;
     bool lockedForNotice_ = false;   // the notice locked the editor, and the next text unlocks it
     bool separatorIsLineEnd_ = true;

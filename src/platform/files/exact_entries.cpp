@@ -85,10 +85,12 @@ QByteArray writingName(const QByteArray& fileName)
 }
 
 // Removes what a writer killed before it was done left under the second name, unless a writer
-// is at work on it now; true when nothing is left under that name.
+// is at work on it now; true when nothing is left under that name. Only a regular file can be
+// such a leftover: anything else there (a fifo, a device, a link, a folder) is no writer's and
+// is left alone, unopened.
 bool removeAbandoned(int folderFd, const QByteArray& writing)
 {
-    const Descriptor left(::openat(folderFd, writing.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    const Descriptor left = openRegularFile(folderFd, writing.constData(), false);
     if (!left.ok())
         return errno == ENOENT;
     return ::flock(left.get(), LOCK_EX | LOCK_NB) == 0 && ::unlinkat(folderFd, writing.constData(), 0) == 0;
@@ -161,6 +163,18 @@ void HeldFile::clearAbandoned(const QString& windowsFolder, const QString& name)
     removeAbandoned(folder.fd(), writingName(nameBytes(name)));
 }
 
+QString HeldFile::strangerAt(const QString& windowsFolder, const QString& name)
+{
+    const Folder folder(windowsFolder);
+    const QByteArray fileName = nameBytes(name);
+    for (const QByteArray& candidate : {fileName, writingName(fileName)}) {
+        struct stat st {};
+        if (::fstatat(folder.fd(), candidate.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode))
+            return QFile::decodeName(candidate);
+    }
+    return QString();
+}
+
 HeldFile::~HeldFile() = default;
 
 void HeldFile::remove()
@@ -185,14 +199,16 @@ std::optional<FoundFile> ReadFileIfAny(const QString& windowsFolder, const QStri
     const QByteArray fileName = nameBytes(name);
     if (!listed(folder.fd(), fileName))
         return std::nullopt;
-    const Descriptor fd(::openat(folder.fd(), fileName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    const Descriptor fd = openRegularFile(folder.fd(), fileName.constData(), false, &st);
+    if (!fd.ok() && errno == EINVAL)
+        return std::nullopt;
     if (!fd.ok())
         throwFileError(FileError::AccessError, folder.path(name), reason());
     FoundFile found;
     found.held = ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    struct stat st {};
     QByteArray& content = found.content;
-    bool read = ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kSmallFileLimit;
+    bool read = st.st_size <= kSmallFileLimit;
     if (read) {
         content.resize(qsizetype(st.st_size));
         qsizetype got = 0;

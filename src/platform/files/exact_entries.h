@@ -36,6 +36,11 @@ public:
     // Removes what a writer of that name killed before its file was whole left behind.
     static void clearAbandoned(const QString& windowsFolder, const QString& name);
 
+    // The name of an entry that is no regular file (a fifo, a device, a link, a folder) at the
+    // file's name or at the one it is written under first, which no writer made and none can
+    // take or clear away; empty when there is none.
+    static QString strangerAt(const QString& windowsFolder, const QString& name);
+
 private:
     QString folder_;
     QString name_;
@@ -47,7 +52,8 @@ struct FoundFile {
     bool held = false;   // a HeldFile of a process still at work
 };
 
-// The content of a small plain file, or none when the folder holds no entry of that name.
+// The content of a small plain file, or none when the folder holds no regular file of that name:
+// anything else there (a fifo, a device, a link, a folder) is not opened.
 std::optional<FoundFile> ReadFileIfAny(const QString& windowsFolder, const QString& name);
 
 // Removes a file, if the folder holds it.

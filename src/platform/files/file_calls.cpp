@@ -29,6 +29,27 @@ bool targetStatus(const QString& nativePath, struct stat& st)
     return ::stat(encoded(nativePath).constData(), &st) == 0;
 }
 
+Descriptor openRegularFile(int folderFd, const char* name, bool followLink, struct stat* st)
+{
+    struct stat before {};
+    if (::fstatat(folderFd, name, &before, followLink ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
+        return Descriptor();
+    if (!S_ISREG(before.st_mode)) {
+        errno = EINVAL;
+        return Descriptor();
+    }
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
+    Descriptor fd(::openat(folderFd, name, flags));
+    struct stat opened {};
+    if (fd.ok() && (::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode))) {
+        fd.close();
+        errno = EINVAL;
+    }
+    if (fd.ok() && st)
+        *st = opened;
+    return fd;
+}
+
 bool renameOntoFreeName(int fromFolder, const char* from, int toFolder, const char* to)
 {
     if (::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE) == 0)

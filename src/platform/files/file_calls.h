@@ -1,6 +1,8 @@
 #pragma once
 // The system calls the writing file services share, on native paths, with their failures told
 // as the file services tell them.
+#include "platform/files/descriptor.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,6 +17,13 @@ QByteArray encoded(const QString& nativePath);
 bool entryStatus(const QString& nativePath, struct stat& st);
 // What the entry leads to (a link followed); false when it leads nowhere.
 bool targetStatus(const QString& nativePath, struct stat& st);
+
+// Opens a regular file for reading so that the open can never wait (a fifo put at the name) nor
+// act on a device: the entry is looked at before it is opened, and again once it is open. A link
+// is followed only when asked. Not open otherwise, errno ENOENT when nothing is at the name and
+// EINVAL for an entry of another kind. The name is relative to the folder's open descriptor
+// (AT_FDCWD for a path); st, when given, receives the open file's status.
+Descriptor openRegularFile(int folderFd, const char* name, bool followLink, struct stat* st = nullptr);
 
 // Renames an entry onto a name that must be free: a name taken meanwhile is never replaced.
 // False (errno set) when the rename was refused. The names are relative to the folders' open

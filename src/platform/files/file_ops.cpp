@@ -63,14 +63,15 @@ void CopyToNewFile(const QString& sourceWindowsPath, const QString& targetWindow
 void CopyInto(PendingFile& target, const QString& sourceWindowsPath)
 {
     const QFileInfo source = existingEntry(sourceWindowsPath, FileError::FileNotFound);
-    // Opened without waiting, so that a fifo put there since the test never blocks the open.
-    const int fd = ::open(encoded(source.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throwSystemError(sourceWindowsPath, QStringLiteral("cannot open it"));
-    const Descriptor closing(fd);
+    // Never opened unless it is a regular file, so that a fifo or a device put there since the
+    // test neither blocks the open nor is acted on.
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    const Descriptor closing = openRegularFile(AT_FDCWD, encoded(source.filePath()).constData(), true, &st);
+    if (!closing.ok() && errno == EINVAL)
         throwFileError(FileError::FileNotFound, sourceWindowsPath, QStringLiteral("not a regular file"));
+    if (!closing.ok())
+        throwSystemError(sourceWindowsPath, QStringLiteral("cannot open it"));
+    const int fd = closing.get();
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
 
     constexpr qsizetype kChunk = 1 << 20;
@@ -122,6 +123,12 @@ bool HoldsOtherThanFile(const QString& windowsPath)
     struct stat entry {};
     struct stat target {};
     return entryStatus(native, entry) && !(targetStatus(native, target) && S_ISREG(target.st_mode));
+}
+
+bool IsLink(const QString& windowsPath)
+{
+    struct stat entry {};
+    return entryStatus(withoutTrailingSlash(resolvePath(windowsPath)), entry) && S_ISLNK(entry.st_mode);
 }
 
 void Kill(const QString& windowsPath)

@@ -41,6 +41,10 @@ QStringList Spellings(const QString& windowsPath);
 // leads nowhere.
 bool HoldsOtherThanFile(const QString& windowsPath);
 
+// True when the path (letter case resolved) finds a symbolic link, wherever it leads, if
+// anywhere.
+bool IsLink(const QString& windowsPath);
+
 // Deletes one file; a read-only file or a folder is refused.
 void Kill(const QString& windowsPath);
 

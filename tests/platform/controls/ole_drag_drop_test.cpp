@@ -64,6 +64,28 @@ TEST(DataObject, LocalFilesOfAnAddressListBecomeTheFileListInWindowsFormTheRestT
     EXPECT_FALSE(DataObject::fromMime(&nothing).GetFormat(vbCFText));
 }
 
+// A path is marked as its own file's only when its bytes are the address's: a "\\" in it, or a
+// byte that is no UTF-8 (which the address's path turns into U+FFFD), names another file.
+TEST(DataObject, APathWhoseBytesTheAddressDoesNotGiveIsMarkedAsNotItsOwnFile)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromUtf8("/tmp/src/文档 #1 100%?.txt")),
+                  QUrl::fromEncoded("file:///tmp/src/a%FF.txt"),
+                  QUrl::fromEncoded("file:///tmp/src/a%EF%BF%BD.txt"),
+                  QUrl::fromLocalFile("/tmp/src/a\\b.txt"),
+                  QUrl::fromEncoded("file:///tmp/src/caf%E9/b.txt")});
+    const DataObject data = DataObject::fromMime(&mime);
+    ASSERT_EQ(data.FilesCount(), 5);
+    EXPECT_EQ(data.Files(1), QString::fromUtf8("\\tmp\\src\\文档 #1 100%?.txt"));
+    EXPECT_TRUE(data.FileHasWindowsPath(1));
+    EXPECT_EQ(data.Files(2), QString::fromUtf8("\\tmp\\src\\a\uFFFD.txt"));
+    EXPECT_FALSE(data.FileHasWindowsPath(2));
+    EXPECT_EQ(data.Files(3), data.Files(2));
+    EXPECT_TRUE(data.FileHasWindowsPath(3));   // that very name is valid text
+    EXPECT_FALSE(data.FileHasWindowsPath(4));
+    EXPECT_FALSE(data.FileHasWindowsPath(5));   // in a folder whose name is no text
+}
+
 TEST(DropTarget, EveryDropIsACopyAndASourceOfferingNoCopyIsToldNothingHappened)
 {
     ListView list;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -220,6 +222,52 @@ TEST(RichTextBoxFile, ALongDocumentOfManyBlocksIsExact)
     EXPECT_TRUE(f.box.FileFormat().exact);
     f.roundTrip(text + "end\xEF\xB7\x90");
     EXPECT_FALSE(f.box.FileFormat().exact);
+}
+
+} // namespace
+
+namespace {
+
+void typed(RichTextBox& box, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {})
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&box, &press);
+}
+
+// A file that could not be read back byte for byte is no longer in the text once all of it is
+// removed, typed over or emptied: what is typed then is a new document's. Any of it left, or an
+// undo that brings it back, keeps it the file's.
+TEST(RichTextBoxFile, AnUnreadableFilesTextRemovedWholeLeavesANewDocumentsText)
+{
+    for (const bool typedOver : {true, false}) {
+        LoadedFile f;
+        RichTextBox& box = f.box;
+        f.roundTrip("Caf\xE9\nna\xEFve\n");
+        const TextFormat file = box.FileFormat();
+        ASSERT_FALSE(file.exact);
+        typed(box, Qt::Key_End, Qt::ControlModifier);
+        typed(box, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+        typed(box, Qt::Key_Right, Qt::ShiftModifier);
+        typed(box, Qt::Key_X, {}, "x");   // all of it but its first letter
+        EXPECT_EQ(box.FileFormat(), file);
+
+        box.selectAll();
+        if (!typedOver)
+            typed(box, Qt::Key_Delete);
+        typed(box, Qt::Key_N, {}, "n");
+        typed(box, Qt::Key_Return, {}, "\r");
+        EXPECT_EQ(box.FileFormat(), TextFormat{});
+        EXPECT_EQ(box.FileText(), "n\n");
+
+        while (box.Text() != "Cx" && box.document()->isUndoAvailable())
+            box.undo();
+        EXPECT_EQ(box.FileFormat(), file);
+        box.redo();
+        EXPECT_EQ(box.FileFormat(), TextFormat{});
+        box.undo();
+        typed(box, Qt::Key_Y, {}, "y");
+        EXPECT_EQ(box.FileFormat(), file);
+    }
 }
 
 } // namespace

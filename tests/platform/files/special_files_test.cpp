@@ -2,6 +2,7 @@
 // can name, of a size the editor can hold. Fifos, devices, links to nothing and undecodable
 // names are never listed and never read, and stay on the disk as they were.
 #include "platform/files/attributes.h"
+#include "platform/files/exact_entries.h"
 #include "platform/files/file_ops.h"
 #include "platform/files/listing.h"
 #include "platform/files/text_files.h"
@@ -100,6 +101,31 @@ TEST(LetterCase, OnlyAToZFoldAsTheDatabaseComparesNames)
     EXPECT_EQ(Spellings(pf.windows() + "\\txt\\a\\PLAN.txt"), (QStringList{"Plan.TXT", "plan.txt"}));
     EXPECT_EQ(Spellings(pf.windows() + "\\txt\\A\\plan.txt"), (QStringList{"Plan.TXT", "plan.txt"}));
     EXPECT_EQ(Spellings(pf.windows() + "\\txt\\B\\plan.txt"), QStringList());
+}
+
+// A held file's names taken by a fifo: nothing waits on it, reads it or removes it, and it is
+// named as what is in the way.
+TEST(SpecialEntries, AtAHeldFilesNamesAreNoFileOfItsAndBlockNothing)
+{
+    ProgramFolder pf(false);
+    pf.makeFolder("txt");
+    const QString txt = pf.windows() + "\\txt";
+    for (const char* name : {"note.new", "note"}) {
+        const QString fifo = pf.file(QString("txt/") + name);
+        ASSERT_TRUE(makeFifo(fifo));
+        const FifoRelease release(fifo);
+        QElapsedTimer clock;
+        clock.start();
+        HeldFile::clearAbandoned(txt, "note");
+        EXPECT_EQ(ReadFileIfAny(txt, "note"), std::nullopt);
+        EXPECT_THROW(HeldFile(txt, "note", "x"), Error);
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(HeldFile::strangerAt(txt, "note"), name);
+        EXPECT_TRUE(S_ISFIFO(statusOf(fifo).st_mode));
+        ASSERT_TRUE(QFile::remove(fifo));
+    }
+    pf.writeFile("txt/note.new", "half");   // a writer's own leftover is no stranger
+    EXPECT_EQ(HeldFile::strangerAt(txt, "note"), "");
 }
 
 } // namespace
