@@ -9,6 +9,7 @@
 #include "platform/controls/rich_text_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/error.h"
+#include "platform/files/file_ops.h"
 #include "platform/files/listing.h"
 #include "platform/files/windows_path.h"
 #include "shared/module1_storage.h"
@@ -53,7 +54,9 @@ QString titleOf(const QString& file)
 
 // Whether a row's file is gone, answered from the listing just read: it holds every normal
 // ".txt" file of the folder, so a title without a folder separator that it lacks has no file.
-// Asking the file system instead would read the whole folder once per missing name.
+// Asking the file system instead would read the whole folder once per missing name. A link of
+// that name that leads nowhere at this load (to a disk not mounted, say) is the document's own
+// file, which may be back at the next: its row stays, and with it the document's style.
 class ListedFiles {
 public:
     explicit ListedFiles(const QStringList& files)
@@ -66,7 +69,7 @@ public:
     {
         if (title.contains(u'\\') || title.contains(u'/'))
             return !platform::NormalFileExists(DocumentPath(folderName, title));
-        return !keys_.contains(platform::nameKey(title + ".txt"));
+        return !keys_.contains(platform::nameKey(title + ".txt")) && !platform::IsLink(DocumentPath(folderName, title));
     }
 
 private:

@@ -1,6 +1,7 @@
 // A category folder that is a link to a folder elsewhere, say on a disk that is not always
 // mounted: a start at which the link leads nowhere keeps the category's row and its documents'
-// rows, and once the folder is back the category is found again with every style.
+// rows, and once the folder is back the category is found again with every style. The same holds
+// for a document whose file is a link there.
 #include "mainwindow/document_library.h"
 #include "mainwindow/library_window_test.h"
 
@@ -66,6 +67,29 @@ TEST_F(LinkedCategories, AFolderThatIsTrulyGoneStillTakesItsRowAlong)
     start();
     EXPECT_EQ(categoryNames(), QStringList{"Home"});
     EXPECT_EQ(folder.count("Types"), 1);
+    EXPECT_EQ(unexpected(), 0);
+}
+
+TEST_F(LinkedCategories, ADocumentLinkLeadingNowhereAtAStartKeepsItsStyleForWhenItsFileIsBack)
+{
+    addDocument(folder, "Home", {"Linked", "linked", 30});
+    addDocument(folder, "Home", {"Gone", "gone", 12});
+    const QString onDisk = elsewhere.filePath("Linked.txt");
+    ASSERT_TRUE(QFile::rename(folder.file("txt/Home/Linked.txt"), onDisk));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("unmounted/Linked.txt"), folder.file("txt/Home/Linked.txt")));
+    ASSERT_TRUE(QFile::remove(folder.file("txt/Home/Gone.txt")));
+    start();
+    clickItem(w().ListFolder, "Home");
+    EXPECT_EQ(documentTitles(), QStringList{"Keep"});
+    EXPECT_EQ(rows("Title='Linked' and FontSize=30"), 1);
+    EXPECT_EQ(rows("Title='Gone'"), 0);   // truly gone, its row with it
+
+    ASSERT_TRUE(QFile::remove(folder.file("txt/Home/Linked.txt")));
+    ASSERT_TRUE(QFile::link(onDisk, folder.file("txt/Home/Linked.txt")));
+    clickItem(w().ListFolder, "Home");
+    EXPECT_EQ(documentTitles(), (QStringList{"Keep", "Linked"}));
+    EXPECT_EQ(w().listTxt->ListItems().Item(2)->SubItems(3), "30");
+    EXPECT_EQ(folder.readFile("txt/Home/Linked.txt"), "linked");
     EXPECT_EQ(unexpected(), 0);
 }
 

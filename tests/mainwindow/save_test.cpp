@@ -1,5 +1,7 @@
 #include "mainwindow/library_window_test.h"
 
+#include <QStringEncoder>
+
 namespace {
 
 using testsupport::Answer;
@@ -113,6 +115,50 @@ TEST_F(SaveNewDocument, AppendsToAFileOfThatNameWithoutARow)
     EXPECT_EQ(folder.readFile("txt/Work/Notes.txt"), "old text;new text");
     EXPECT_EQ(rows("Title='Notes'"), 1);
     EXPECT_EQ(openTitle(), "Notes");
+    EXPECT_EQ(unexpected(), 0);
+}
+
+// The new text follows a file's text in that file's own form, so the whole reads back as one
+// text; a file that cannot be read back as it is takes nothing, and the text stays to be saved.
+TEST_F(SaveNewDocument, AppendsInTheFormOfTheFileItFollowsOrNotAtAll)
+{
+    document("Work", "Budget", "numbers");
+    start();
+    const QByteArray gb18030 = QStringEncoder("GB18030").encode(QStringLiteral("旧的文字"));
+    const QByteArray utf16 = QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(QStringLiteral("old\r\n"));
+    struct Case {
+        const char* title;
+        QByteArray before;
+        QString typed;
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {"Chinese", gb18030, QStringLiteral("新的文字"), gb18030 + QStringEncoder("GB18030").encode(QStringLiteral("新的文字"))},
+        {"Wide", utf16, QStringLiteral("new\ntext"),
+         utf16 + QStringEncoder(QStringConverter::Utf16LE).encode(QStringLiteral("new\r\ntext"))},
+        {"Mac", "a\rb\r", QStringLiteral("c\nd"), "a\rb\rc\rd"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        folder.writeFile(QStringLiteral("txt/Work/%1.txt").arg(c.title), c.before);   // placed since the list was loaded
+        click(w().cmdAdd);
+        type(c.title, c.typed);
+        EXPECT_TRUE(w().SaveNewDocument());
+        EXPECT_EQ(folder.readFile(QStringLiteral("txt/Work/%1.txt").arg(c.title)), c.after);
+        EXPECT_EQ(rows(QStringLiteral("Title='%1'").arg(c.title)), 1);
+    }
+
+    const QByteArray binary("\x81\xFF\x00\x7F\xFE", 5);
+    folder.writeFile("txt/Work/Raw.txt", binary);
+    click(w().cmdAdd);
+    type("Raw", "typed");
+    answer({Answer::Ok});
+    EXPECT_FALSE(w().SaveNewDocument());
+    EXPECT_EQ(shown().last(), kFailure);
+    EXPECT_EQ(folder.readFile("txt/Work/Raw.txt"), binary);
+    EXPECT_EQ(rows("Title='Raw'"), 0);
+    EXPECT_EQ(w().myTxt->Text(), "typed");
+    EXPECT_TRUE(w().IsEditing);
     EXPECT_EQ(unexpected(), 0);
 }
 

@@ -188,12 +188,21 @@ std::unique_ptr<PendingFile> PendingAppend(const QString& windowsPath, const QSt
     const QByteArray old = file->replaced().isEmpty() ? QByteArray() : readBytes(file->replaced(), windowsPath);
     if (old.isEmpty()) {
         file->write(encodeText(text, format));
-    } else {
-        TextFormat following = format;   // a mark belongs at the start of a file only
-        following.byteOrderMark = false;
-        file->write(old);
-        file->write(encodeText(text, following));
+        return file;
     }
+    // The new text joins the old one in the old file's own form, its encoding and its line ends,
+    // so that the whole file reads back as one text. A file that no form the program reads gives
+    // back byte for byte has no form to join: nothing is written to it.
+    const TextFormat before = decodeText(old).format;
+    if (!before.exact)
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("its text cannot be read back as it is"));
+    TextFormat following = before;   // a mark belongs at the start of a file only
+    following.byteOrderMark = false;
+    QString joining = text;
+    if (format.lineEnd != following.lineEnd)
+        joining.replace(format.lineEnd, following.lineEnd);
+    file->write(old);
+    file->write(encodeText(joining, following));
     return file;
 }
 

@@ -53,8 +53,9 @@ TextFileContent ReadTextFileAsIs(const QString& windowsPath);
 // The whole file as text with its own line ends; a byte-order mark at its start is dropped.
 QString ReadTextFile(const QString& windowsPath);
 
-// Writes text after the file's present content; the file is created when missing. The text
-// goes in the given form, the mark only at the start of a new file.
+// Writes text after the file's present content; the file is created when missing. A new file's
+// text goes in the given form; text after a content goes in that content's form (its encoding
+// and line ends), and a content that cannot be read back byte for byte refuses the text.
 void AppendTextFile(const QString& windowsPath, const QString& text, const TextFormat& format = {});
 
 // Replaces the file's content with text in the given form; the file is created when missing.
