@@ -86,6 +86,7 @@ public:
     void LoadTypeList();
     void SyncTypeLists();
     void EnsureTypeFolder(const QString& name);
+    void ReloadStaleCategories(const QString& name);
     void listType_ItemClick(const ListItemPtr& Item);
 
     // ---- current category and document list

@@ -3,12 +3,14 @@
 #include "mainwindow/blank_trim.h"
 #include "mainwindow/category_change.h"
 #include "mainwindow/category_files.h"
+#include "mainwindow/fm_msg.h"
 #include "mainwindow/one_per_name.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/file_list_box.h"
 #include "platform/controls/label.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/picture_box.h"
+#include "platform/controls/rich_text_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/error.h"
 #include "platform/files/attributes.h"
@@ -194,6 +196,17 @@ void fmMain::SyncTypeLists()
         const ListItemPtr copy = ListFolder->ListItems().Add(source->Text(), 1);
         copy->setTag(source->Tag());
     }
+}
+
+// The category lists showed a category that another copy of the program has since renamed or
+// deleted: the person is told, and the lists are read again, as at a start. The panel shown
+// stays as it was: opening the first document does not put the editor over the manager.
+void fmMain::ReloadStaleCategories(const QString& name)
+{
+    Module1::ShowInfo(QStringLiteral("分类【") + name + QStringLiteral("】已被修改或删除，分类列表已刷新。"));
+    const bool editorShown = !myTxt->isHidden();
+    LoadTypeList();
+    myTxt->setVisible(editorShown);
 }
 
 void fmMain::EnsureTypeFolder(const QString& name)

@@ -1,6 +1,7 @@
 #include "mainwindow/fm_main.h"
 
 #include "mainwindow/blank_trim.h"
+#include "mainwindow/category_name.h"
 #include "mainwindow/one_per_name.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/file_list_box.h"
@@ -202,6 +203,12 @@ void fmMain::ListFolder_ItemClick(const ListItemPtr& Item)
     if (Item->Text().isEmpty() || Item->Tag().isEmpty())
         return;
 
+    // A category the list shows under a name its row no longer holds is none to open: its folder
+    // would be made again and its number's rows measured against another folder.
+    shared::ResumeNext next;
+    if (next.value([&] { return CategoryListedStale(Item->Tag(), Item->Text()); }, false))
+        return ReloadStaleCategories(Item->Text());
+
     // The category becomes the current one.
     lbFolderID->setCaption(Item->Tag());
     lbFolderName->setCaption(Item->Text());
@@ -210,7 +217,6 @@ void fmMain::ListFolder_ItemClick(const ListItemPtr& Item)
     // Its folder is made when missing, then its list is loaded. A folder that cannot be made
     // leaves the category current with nothing listed, rather than the previous category's
     // documents under its name.
-    shared::ResumeNext next;
     next([&] { EnsureTypeFolder(Item->Text()); });
     cmdQuery_Click();
 }
@@ -246,13 +252,15 @@ void fmMain::LoadDocumentList()
     ClearOpenDocument(next);
 
     // The listing goes by way of the root so that the folder is read anew. Without a current
-    // category, or with its folder gone, nothing is listed and no row is touched: the root's
-    // own files are no category's documents.
+    // category, with its folder gone, or with its row renamed or deleted by another copy of the
+    // program since, nothing is listed and no row is touched: the root's own files are no
+    // category's documents, nor another category's folder this one's.
     documentListInLine_ = false;
     const QString typeID = next.value([&] { return lbFolderID->Caption(); }, QString());
     const QString folderName = next.value([&] { return lbFolderName->Caption(); }, QString());
     next([&] { File1->setPath(LibraryRoot() + "\\"); });
-    const bool listed = holdsCategory(typeID, folderName) && next.value([&] {
+    const bool listed = holdsCategory(typeID, folderName)
+        && !next.value([&] { return CategoryListedStale(typeID, folderName); }, false) && next.value([&] {
         File1->setPath(CategoryPath(folderName));
         return true;
     }, false);

@@ -236,6 +236,8 @@ void fmMain::cmdTypeUpdate_Click()
         txtTypeName->setFocus();
         return;
     }
+    if (next.value([&] { return CategoryListedStale(category->number, category->folder); }, false))
+        return ReloadStaleCategories(category->folder);
     const QString renamed = name();
     const QString oldPath = CategoryPath(category->folder);
     auto refused = [&](const QString& why = {}) {
@@ -302,6 +304,10 @@ void fmMain::cmdTypeDel_Click()
     const QString shown = lbTypeName->Caption();
     if (!next.value([&] { return Module1::AskYesNo(inBrackets("删除分类时将删除分类下所有文档，是否删除分类", shown, "?")); }, false))
         return;
+    // The row is asked for the name only now: another copy of the program may have renamed or
+    // deleted the category while the question was up.
+    if (next.value([&] { return CategoryListedStale(category->number, category->folder); }, false))
+        return ReloadStaleCategories(category->folder);
 
     // The folder as it is on disk, never the trimmed name, which may be another category's. A
     // folder that cannot go whole is not touched at all: its documents, rows and styles stay.

@@ -67,10 +67,13 @@ QString openDocumentRow(const fmMain& w)
         + " and Type=" + w.lbFolderID->Caption();
 }
 
-// Whether a row holds the number.
-bool rowNumbered(const QString& id)
+// Whether the open document's file may be another document's by now: a row still holds its
+// number (another copy of the program retitled or moved it), or a row of its category holds its
+// title (another copy deleted it and saved a new document under its name).
+bool fileOfAnotherRow(const fmMain& w)
 {
-    Module1::OpenRs("select * from Log where ID=" + Trim(id));
+    Module1::OpenRs("select * from Log where ID=" + Trim(w.lbTxtID->Caption()) + " or (Title="
+                    + shared::Quoted(w.lbTxtName->Caption()) + " and Type=" + w.lbFolderID->Caption() + ")");
     const bool there = Module1::Rs().RecordCount() > 0;
     Module1::CloseRsAndConn();
     return there;
@@ -287,9 +290,9 @@ void fmMain::cmdDel_Click()
             if (!path.isEmpty() && platform::NormalFileExists(path))
                 steps([&] { file.emplace(path); }, [&] { file->putBack(); });
             steps([&] { removed = Module1::ExecuteSql("delete * from Log where " + openDocumentRow(*this)); });
-            // When the number's row is another document's now, nothing is deleted, the file
-            // neither (also when that cannot be told); a row that is gone leaves the file to go.
-            const bool othersRow = removed != 1 && next.holds([&] { return rowNumbered(lbTxtID->Caption()); });
+            // When the row was not the open document's any more, the file stays if another row
+            // may own it (also when that cannot be told); a file no row owns goes as asked.
+            const bool othersRow = removed != 1 && next.holds([&] { return fileOfAnotherRow(*this); });
             if (file)
                 next([&] { othersRow ? file->putBack() : file->remove(); });
         },

@@ -63,6 +63,20 @@ TEST_F(StaleRows, ADeleteLeavesTheRowAnotherCopyMovedAndAFileUnderTheOldName)
     EXPECT_EQ(unexpected(), 0);
 }
 
+TEST_F(StaleRows, ADeleteLeavesTheNewDocumentAnotherCopySavedUnderTheTitle)
+{
+    // The other copy deleted the document, then saved a new one of the same title.
+    folder.exec("delete from Log where ID=" + QString::number(id));
+    folder.writeFile("txt/Work/Plan.txt", "new plan");
+    folder.exec("insert into Log (Title, Type, FontSize, FontName) values ('Plan', " + QString::number(work) + ", 14, '宋体')");
+    deleteOpen(true);
+    EXPECT_EQ(shown().last(), kNoRowDeleted);
+    EXPECT_EQ(folder.readFile("txt/Work/Plan.txt"), "new plan");
+    EXPECT_EQ(everything("txt/Work"), QStringList{"Plan.txt"});
+    EXPECT_EQ(reloadedRows(), QStringList{QStringLiteral("Work/Plan|14|宋体")});
+    EXPECT_EQ(unexpected(), 0);
+}
+
 TEST_F(StaleRows, AnUpdateChangesNeitherTheRowAnotherCopyRetitledNorItsFile)
 {
     otherCopyRetitles("Goals");
