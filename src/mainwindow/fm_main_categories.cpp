@@ -203,7 +203,7 @@ void fmMain::SyncTypeLists()
 // stays as it was: opening the first document does not put the editor over the manager.
 void fmMain::ReloadStaleCategories(const QString& name)
 {
-    Module1::ShowInfo(QStringLiteral("分类【") + name + QStringLiteral("】已被修改或删除，分类列表已刷新。"));
+    Module1::ShowInfo(QStringLiteral("分类【") + name + QStringLiteral("】已被修改或删除，列表已刷新。"));
     const bool editorShown = !myTxt->isHidden();
     LoadTypeList();
     myTxt->setVisible(editorShown);

@@ -270,6 +270,9 @@ TEST_F(DocumentWrites, NamesUpToTheLimitCanBeUpdatedRetitledMovedAndDeleted)
         edit(title, "updated");
         EXPECT_TRUE(w().UpdateDocument()) << title.size();
         EXPECT_EQ(folder.readFile("txt/Work/" + title + ".txt"), "updated");
+        // The title box shows the long title from its start, not its end.
+        EXPECT_EQ(w().txtTitle->Text(), title);
+        EXPECT_EQ(w().txtTitle->cursorPosition(), 0);
     }
     const QString renamed = QString(251, QLatin1Char('c'));
     open("Work", at255);

@@ -10,7 +10,7 @@ namespace {
 
 using namespace testsupport;
 
-const QString kStale = QStringLiteral("分类【Work】已被修改或删除，分类列表已刷新。");
+const QString kStale = QStringLiteral("分类【Work】已被修改或删除，列表已刷新。");
 
 class StaleCategories : public CategoryEditing {
 protected:
@@ -91,7 +91,7 @@ TEST_F(StaleCategories, RenamingOrDeletingTheOldNameInTheManagerChangesNothing)
     });
     answer({Answer::Yes, Answer::Ok});
     click(w().cmdTypeDel);
-    EXPECT_EQ(shown().last(), QStringLiteral("分类【Job】已被修改或删除，分类列表已刷新。"));
+    EXPECT_EQ(shown().last(), QStringLiteral("分类【Job】已被修改或删除，列表已刷新。"));
     EXPECT_EQ(typeNames(), (QStringList{"Home", "Work"}));
     EXPECT_EQ(folders(), (QStringList{"Home", "Work"}));
     EXPECT_EQ(rows(), 3);

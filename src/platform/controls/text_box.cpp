@@ -28,7 +28,10 @@ void TextBox::applyLayout(const QJsonObject& o)
 
 void TextBox::setText(const QString& text)
 {
+    // A text set from code shows from its start, as a box does once its text is assigned: a
+    // long title is read from its beginning, not cut at the left edge.
     QLineEdit::setText(maxLength_ > 0 ? text.left(maxLength_) : text);
+    setCursorPosition(0);
 }
 
 void TextBox::setMaxLength(int length)
