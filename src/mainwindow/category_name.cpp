@@ -25,16 +25,23 @@ bool CategoryListedStale(const QString& number, const QString& name)
     const std::optional<qint64> id = CategoryNumber(number);
     if (!id)
         return false;
+    // The number's own row decides while there is one, whatever other rows hold the name (an
+    // older library may hold two of one name); without it, another row holding the name exactly
+    // makes the folder that category's.
     Module1::OpenRs("select * from Types where ID=" + QString::number(*id) + " or TypeName=" + shared::Quoted(name));
-    bool stale = false;
+    std::optional<bool> own;
+    bool named = false;
     platform::Recordset& rows = Module1::Rs();
     if (rows.RecordCount() > 0)
-        for (rows.MoveFirst(); !rows.Eof() && !stale; rows.MoveNext()) {
+        for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
             const QString held = rows["TypeName"].toString();
-            stale = rows["ID"].Value().toInt64() == *id ? !platform::sameName(held, name) : held == name;
+            if (rows["ID"].Value().toInt64() == *id)
+                own = !platform::sameName(held, name);
+            else
+                named = named || held == name;
         }
     Module1::CloseRsAndConn();
-    return stale;
+    return own.value_or(named);
 }
 
 } // namespace mainwindow

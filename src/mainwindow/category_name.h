@@ -17,11 +17,11 @@ bool IsFolderName(const QString& name);
 std::optional<qint64> CategoryNumber(const QString& tag);
 
 // True when the list that shows the category under that name and number is out of date: another
-// copy of the program has since renamed the category, or another category holds the name (as
-// spelled), and what the list holds would make a folder, list files or change rows for a
-// category that is not the one shown. Names compare as the database compares them. A number
-// whose row is simply gone is not told stale: the folder of that name is nobody else's. Fails
-// when the database cannot be read.
+// copy of the program has since renamed the category, or deleted it while another category's
+// row holds the name (as spelled), and what the list holds would make a folder, list files or
+// change rows for a category that is not the one shown. Names compare as the database compares
+// them. A number whose row is simply gone, the name no other row's, is not told stale: the
+// folder of that name is nobody else's. Fails when the database cannot be read.
 bool CategoryListedStale(const QString& number, const QString& name);
 
 } // namespace mainwindow

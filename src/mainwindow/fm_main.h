@@ -263,6 +263,10 @@ private:
 
     // Set by every document list load: it left one row per listed file, every step done.
     bool documentListInLine_ = false;
+    // While the lists are read again for an out-of-date category: a list read meanwhile that is
+    // out of date too is not read once more, so that a database changing all the while never
+    // keeps the window asking.
+    bool reloadingStaleCategories_ = false;
 
     struct ListDrop;
     struct CategoryDrop;

@@ -203,9 +203,14 @@ void fmMain::SyncTypeLists()
 // stays as it was: opening the first document does not put the editor over the manager.
 void fmMain::ReloadStaleCategories(const QString& name)
 {
+    if (reloadingStaleCategories_)
+        return;
     Module1::ShowInfo(QStringLiteral("分类【") + name + QStringLiteral("】已被修改或删除，列表已刷新。"));
     const bool editorShown = !myTxt->isHidden();
-    LoadTypeList();
+    reloadingStaleCategories_ = true;
+    shared::ResumeNext next;
+    next([&] { LoadTypeList(); });
+    reloadingStaleCategories_ = false;
     myTxt->setVisible(editorShown);
 }
 

@@ -263,6 +263,9 @@ TEST_F(Keyboard, TheNextKeysReachTheTitleAfterNewAndTheNameBoxAfterARefusedName)
     QTest::keyClicks(focused(), "NOTES");
     click(w().cmdTypeUpdate);
     ASSERT_EQ(focused(), w().txtTypeName);
+    // The next key goes where the person left the caret, after the name.
+    QTest::keyClicks(focused(), "2");
+    EXPECT_EQ(w().txtTypeName->Text(), "NOTES2");
     QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(focused(), "Thoughts");
     click(w().cmdTypeUpdate);

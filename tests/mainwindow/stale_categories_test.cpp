@@ -99,4 +99,24 @@ TEST_F(StaleCategories, RenamingOrDeletingTheOldNameInTheManagerChangesNothing)
     EXPECT_EQ(unexpected(), 0);
 }
 
+// An older library may hold two rows of one name: the category listed with either number is
+// still the one its row names, opened, renamed and deleted as ever.
+TEST_F(StaleCategories, TwoRowsOfOneNameAreNoOutOfDateList)
+{
+    folder.exec("insert into Types (TypeName) values ('Work')");
+    manager();
+    EXPECT_TRUE(shown().isEmpty());
+    clickItem(w().ListFolder, "Work");
+    EXPECT_EQ(documentTitles(), (QStringList{"Goals", "Plan"}));
+    rename("Work", "Job");
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(folders(), (QStringList{"Home", "Job"}));
+    EXPECT_EQ(styles(), kept);
+    remove("Job", {Answer::Yes});
+    EXPECT_EQ(shown().size(), 1);   // the question
+    EXPECT_EQ(folders(), QStringList{"Home"});
+    EXPECT_EQ(rows(), 1);
+    EXPECT_EQ(unexpected(), 0);
+}
+
 } // namespace

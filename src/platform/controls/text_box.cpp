@@ -29,8 +29,12 @@ void TextBox::applyLayout(const QJsonObject& o)
 void TextBox::setText(const QString& text)
 {
     // A text set from code shows from its start, as a box does once its text is assigned: a
-    // long title is read from its beginning, not cut at the left edge.
-    QLineEdit::setText(maxLength_ > 0 ? text.left(maxLength_) : text);
+    // long title is read from its beginning, not cut at the left edge. The same text set again
+    // (a check that found nothing to remove) leaves the caret where the person left it.
+    const QString kept = maxLength_ > 0 ? text.left(maxLength_) : text;
+    if (kept == QLineEdit::text())
+        return;
+    QLineEdit::setText(kept);
     setCursorPosition(0);
 }
 

@@ -193,14 +193,22 @@ std::unique_ptr<PendingFile> PendingAppend(const QString& windowsPath, const QSt
     // The new text joins the old one in the old file's own form, its encoding and its line ends,
     // so that the whole file reads back as one text. A file that no form the program reads gives
     // back byte for byte has no form to join: nothing is written to it.
-    const TextFormat before = decodeText(old).format;
+    const TextFileContent read = decodeText(old);
+    const TextFormat& before = read.format;
     if (!before.exact)
         throwFileError(FileError::AccessError, windowsPath, QStringLiteral("its text cannot be read back as it is"));
     TextFormat following = before;   // a mark belongs at the start of a file only
     following.byteOrderMark = false;
+    // Every line end of the new text, of whatever kind, becomes the old file's, when the old
+    // text has line ends to tell which.
     QString joining = text;
-    if (format.lineEnd != following.lineEnd)
-        joining.replace(format.lineEnd, following.lineEnd);
+    const bool hasLineEnds = std::any_of(read.text.begin(), read.text.end(),
+                                         [](QChar c) { return c == u'\n' || c == u'\r' || c == QChar(0x2029); });
+    if (hasLineEnds) {
+        joining.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+        if (following.lineEnd != QLatin1String("\n"))
+            joining.replace(u'\n', following.lineEnd);
+    }
     file->write(old);
     file->write(encodeText(joining, following));
     return file;

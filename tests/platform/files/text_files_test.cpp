@@ -31,6 +31,14 @@ TEST_F(TextFiles, AppendKeepsTheOldTextAndWritesUtf8WithoutAMark)
     EXPECT_EQ(pf.readFile("txt/A/plan.txt"), QByteArray("第一\r\nsecond"));
     EXPECT_EQ(entries(), QStringList{"plan.txt"});   // the spelling of the last write
 
+    // Once the file has line ends, every line end that follows takes its kind, whatever kinds
+    // the new text mixes.
+    platform::AppendTextFile(doc("plan.txt"), QString::fromUtf8("\nn1\nn2\r\nn3\rn4"));
+    EXPECT_EQ(pf.readFile("txt/A/plan.txt"), QByteArray("第一\r\nsecond\r\nn1\r\nn2\r\nn3\r\nn4"));
+    pf.writeFile("txt/A/mac.txt", "a\rb\r");
+    platform::AppendTextFile(doc("mac.txt"), "c\r\nd\ne");
+    EXPECT_EQ(pf.readFile("txt/A/mac.txt"), QByteArray("a\rb\rc\rd\re"));
+
     platform::WriteTextFile(doc("Plan.txt"), "replaced");
     EXPECT_EQ(platform::ReadTextFile(doc("PLAN.TXT")), "replaced");
 }
