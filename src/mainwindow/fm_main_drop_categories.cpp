@@ -3,6 +3,7 @@
 // out of the page's own list is moved into it.
 #include "mainwindow/fm_main.h"
 
+#include "mainwindow/category_name.h"
 #include "mainwindow/drop_texts.h"
 #include "mainwindow/dropped_file.h"
 #include "mainwindow/fm_msg.h"
@@ -98,8 +99,17 @@ void fmMain::DropOnCategory(const platform::DataObject& Data, const CategoryDrop
     // The drag-over mark goes.
     MarkDropTarget(list, -1, next);
 
+    // A category the list shows under a name its row no longer holds (another copy of the
+    // program renamed it since) is none to drop on, nor to move a document out of: its name
+    // may be another category's now.
+    const bool files = next.holds([&] { return Data.GetFormat(platform::vbCFFiles); });
+    const ListItemPtr sourceItem = files ? nullptr : next.value([&] { return list.SelectedItem(); }, ListItemPtr());
+    for (const ListItemPtr& item : {targetItem, sourceItem})
+        if (item && next.value([&] { return CategoryListedStale(item->Tag(), item->Text()); }, false))
+            return ReloadStaleCategories(item->Text());
+
     // A file list wins over text.
-    if (next.holds([&] { return Data.GetFormat(platform::vbCFFiles); }))
+    if (files)
         ImportIntoCategory(Data, drop, targetItem, target);
     else if (next.holds([&] { return Data.GetFormat(platform::vbCFText); }))
         MoveIntoCategory(Data, drop, source, target);
@@ -171,6 +181,10 @@ void fmMain::MoveIntoCategory(const platform::DataObject& Data, const CategoryDr
     // Onto its own category (its item, or the blank part of the list) a document stays as it
     // is: a copy onto itself followed by the delete would lose it.
     if (source.isEmpty() || target.isEmpty() || source == target)
+        return;
+    // A pending edit is asked about first: moved before it is saved, the document would leave
+    // its edit behind with a row that is gone, never to be stored. A save that fails ends the move.
+    if (!next.value([&] { return ConfirmLeaveEdit(); }, false))
         return;
     // The document's own file, as the list named it: one whose name differs only in letter case
     // is another file, left alone. A source file that is gone ends the move.

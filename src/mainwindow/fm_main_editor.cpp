@@ -134,6 +134,9 @@ void fmMain::SetEditMode(bool editing)
         lbLen->setCaption(QStringLiteral("字数统计："));
         ComboType->setVisible(false);
     }
+    // A document only shown takes no Tab: the key moves on to the next button, as everywhere,
+    // instead of typing into the text and starting an edit. Once editing, Tab types.
+    myTxt->setTabChangesFocus(!editing);
 }
 
 // A new document replaces what the editor holds: a pending edit is asked about first.

@@ -254,6 +254,37 @@ TEST_F(DocumentWrites, ACategoryFolderThatIsALinkIsTheCategorysOwnFolder)
     EXPECT_EQ(unexpected(), 0);
 }
 
+// A document dragged while an edit is pending: the edit is asked about first and saved before
+// the move, and a save that is refused ends the move with the edit still in the editor.
+TEST_F(DocumentWrites, APendingEditIsSavedBeforeItsDocumentIsDraggedAway)
+{
+    testsupport::addCategory(folder, "Work");
+    testsupport::addCategory(folder, "Home");
+    testsupport::addDocument(folder, "Work", {"Plan", "plan", 20});
+    testsupport::addDocument(folder, "Work", {"Aim", "aim", 14});
+    start();
+    open("Work", "Plan");
+    edit("Aim", "my edit");   // a title another document holds: the save is refused
+    answer({Answer::Yes, Answer::Ok});
+    dragMove("Plan", "Home");
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("文档处于编辑状态，是否保存?"),
+                                    QStringLiteral("Work栏目下已存在标题为【Aim】的文档")}));
+    EXPECT_EQ(folder.readFile("txt/Work/Plan.txt"), "plan");
+    EXPECT_EQ(files("Home"), QStringList());
+    EXPECT_EQ(w().myTxt->Text(), "my edit");
+    EXPECT_TRUE(w().IsEditing);
+
+    w().txtTitle->setText("Plan");
+    answer({Answer::Yes});
+    dragMove("Plan", "Home");
+    EXPECT_EQ(folder.readFile("txt/Home/Plan.txt"), "my edit");
+    EXPECT_EQ(files("Work"), QStringList{"Aim.txt"});
+    // A dragged document arrives in the default style, as every drag-move does.
+    EXPECT_EQ(reloadedRows(), (QStringList{"Home/Plan|12|微软雅黑", "Work/Aim|14|宋体"}));
+    EXPECT_EQ(shown().size(), 3);
+    EXPECT_EQ(unexpected(), 0);
+}
+
 TEST_F(DocumentWrites, NamesUpToTheLimitCanBeUpdatedRetitledMovedAndDeleted)
 {
     testsupport::addCategory(folder, "Work");

@@ -123,6 +123,28 @@ TEST_F(Keyboard, TheArrowKeysOpenTheDocumentTheyMarkAndDeleteTakesThatOne)
     EXPECT_EQ(unexpected(), 0);
 }
 
+// A document only shown takes no Tab: the key moves on and the text stays as it is. Editing, the
+// key types.
+TEST_F(Keyboard, TabLeavesAShownDocumentAndTypesIntoAnEditedOne)
+{
+    library();
+    expectOpen("Apple", "apple text");
+    w().myTxt->setFocus();
+    ASSERT_EQ(focused(), w().myTxt);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_NE(focused(), w().myTxt);
+    EXPECT_EQ(w().myTxt->Text(), "apple text");
+    EXPECT_FALSE(w().IsEditing);
+
+    click(w().cmdEdit);
+    w().myTxt->setFocus();
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), w().myTxt);
+    EXPECT_TRUE(w().myTxt->Text().contains(u'\t'));
+    EXPECT_TRUE(w().IsEditing);
+    EXPECT_EQ(unexpected(), 0);
+}
+
 TEST_F(Keyboard, TheArrowKeysSwitchTheCategoryOnBothPages)
 {
     library();

@@ -77,6 +77,24 @@ TEST_F(StaleRows, ADeleteLeavesTheNewDocumentAnotherCopySavedUnderTheTitle)
     EXPECT_EQ(unexpected(), 0);
 }
 
+TEST_F(StaleRows, NoDocumentIsDraggedOutOfACategoryAnotherCopyRenamed)
+{
+    // The other copy renamed the category and made a new one of its old name, holding a Plan
+    // of its own, which this window never listed.
+    folder.exec("update Types set TypeName='Job' where ID=" + QString::number(work));
+    ASSERT_TRUE(QDir().rename(folder.file("txt/Work"), folder.file("txt/Job")));
+    addCategory(folder, "Work");
+    addDocument(folder, "Work", {"Plan", "other plan", 30});
+    answer({Answer::Ok});
+    dragMove("Plan", "Home");
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("分类【Work】已被修改或删除，列表已刷新。")});
+    EXPECT_EQ(folder.readFile("txt/Work/Plan.txt"), "other plan");
+    EXPECT_EQ(folder.readFile("txt/Job/Plan.txt"), "plan");
+    EXPECT_EQ(everything("txt/Home"), QStringList());
+    EXPECT_EQ(reloadedRows(), (QStringList{QStringLiteral("Job/Plan|20|幼圆"), QStringLiteral("Work/Plan|30|宋体")}));
+    EXPECT_EQ(unexpected(), 0);
+}
+
 TEST_F(StaleRows, AnUpdateChangesNeitherTheRowAnotherCopyRetitledNorItsFile)
 {
     otherCopyRetitles("Goals");
