@@ -57,6 +57,14 @@ protected:
         return folder.scalar("select ID from Types where TypeName='" + name + "'").toInt();
     }
     int rows(const QString& where = {}) const { return folder.count("Log", where); }
+    // Every document row as "category/title:size", by title: where each document is, in which style.
+    QString styles() const
+    {
+        return folder
+            .scalar("select group_concat(t.TypeName || '/' || l.Title || ':' || l.FontSize, ' ') from "
+                    "(select * from Log order by Title) l join Types t on t.ID = l.Type")
+            .toString();
+    }
     QStringList files(const QString& category) const
     {
         return QDir(folder.file("txt/" + category)).entryList(QDir::Files, QDir::Name);

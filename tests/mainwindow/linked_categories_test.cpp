@@ -24,13 +24,6 @@ protected:
         ASSERT_TRUE(QFile::link(disk(), folder.file("txt/Ext")));
     }
     QString disk() const { return elsewhere.filePath("Ext"); }
-    QString styles() const
-    {
-        return folder
-            .scalar("select group_concat(t.TypeName || '/' || l.Title || ':' || l.FontSize, ' ') from "
-                    "(select * from Log order by Title) l join Types t on t.ID = l.Type")
-            .toString();
-    }
 
     QTemporaryDir elsewhere;
     int home = 0;

@@ -28,13 +28,6 @@ protected:
         folder.exec("update Types set TypeName='" + to + "' where ID=" + QString::number(work));
         ASSERT_TRUE(QDir().rename(folder.file("txt/" + from), folder.file("txt/" + to)));
     }
-    QString styles() const
-    {
-        return folder
-            .scalar("select group_concat(t.TypeName || '/' || l.Title || ':' || l.FontSize, ' ') from "
-                    "(select * from Log order by Title) l join Types t on t.ID = l.Type")
-            .toString();
-    }
     const QString kept = "Job/Goals:30 Home/Keep:18 Job/Plan:26";
 
     int home = 0;

@@ -24,36 +24,20 @@ const QByteArray kUtf16LeMark("\xFF\xFE");
 const QByteArray kUtf16BeMark("\xFE\xFF");
 const char* const kChineseCodePage = "GB18030";
 
-// What may be read as text: a regular file (a link is followed) of the largest size at most.
-void checkReadable(const struct stat& st, const QString& windowsPath)
-{
-    if (S_ISDIR(st.st_mode))
-        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is a folder"));
-    if (!S_ISREG(st.st_mode))
-        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is not a regular file"));
-    if (st.st_size > kLargestTextFile)
-        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is too large to read as text"));
-}
-
 QByteArray readBytes(const QString& native, const QString& windowsPath)
 {
-    // The kind is known before anything is opened: opening a device may act on it.
-    const QByteArray encoded = QFile::encodeName(native);
+    // Only a regular file (a link is followed) is opened: opening a device may act on it, and a
+    // fifo put at the name would keep the open waiting.
     struct stat st {};
-    if (::stat(encoded.constData(), &st) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            throwFileError(FileError::FileNotFound, windowsPath);
-        throwSystemError(windowsPath, QStringLiteral("looking at it"));
-    }
-    checkReadable(st, windowsPath);
-    // Opened so that it cannot block, should a fifo have taken the name meanwhile, and checked
-    // again as opened.
-    const Descriptor file(::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const Descriptor file = openRegularFile(AT_FDCWD, QFile::encodeName(native).constData(), true, &st);
+    if (!file.ok() && (errno == ENOENT || errno == ENOTDIR))
+        throwFileError(FileError::FileNotFound, windowsPath);
+    if (!file.ok() && errno == EINVAL)
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is not a regular file"));
     if (!file.ok())
         throwSystemError(windowsPath, QStringLiteral("opening it"));
-    if (::fstat(file.get(), &st) != 0)
-        throwSystemError(windowsPath, QStringLiteral("looking at it"));
-    checkReadable(st, windowsPath);
+    if (st.st_size > kLargestTextFile)
+        throwFileError(FileError::AccessError, windowsPath, QStringLiteral("it is too large to read as text"));
 
     // To its end, which a file still growing may put beyond the size just seen.
     QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
